@@ -1,0 +1,31 @@
+#include "DateTime.h"
+
+namespace bellmora {
+
+namespace {
+void AppendTwoDigits(std::u16string& out, int value) {
+    value %= 100;
+    if (value < 0) value += 100;
+    out.push_back(static_cast<char16_t>(u'0' + value / 10));
+    out.push_back(static_cast<char16_t>(u'0' + value % 10));
+}
+}  // namespace
+
+std::u16string FormatDateTime(const LocalDateTime& when) {
+    std::u16string out;
+    out.reserve(17);
+    AppendTwoDigits(out, when.year);
+    out += u'/';
+    AppendTwoDigits(out, when.month);
+    out += u'/';
+    AppendTwoDigits(out, when.day);
+    out += u' ';
+    AppendTwoDigits(out, when.hour);
+    out += u':';
+    AppendTwoDigits(out, when.minute);
+    out += u':';
+    AppendTwoDigits(out, when.second);
+    return out;
+}
+
+}  // namespace bellmora

@@ -1,0 +1,40 @@
+#include "Text.h"
+
+#include <charconv>
+
+namespace bellmora {
+
+std::u16string CharAt(std::u16string_view text, int pos) {
+    if (pos < 1 || static_cast<std::size_t>(pos) > text.size()) return {};
+    return std::u16string(1, text[static_cast<std::size_t>(pos) - 1]);
+}
+
+std::u16string RestFrom(std::u16string_view text, int pos) {
+    if (pos < 1) pos = 1;
+    if (static_cast<std::size_t>(pos) > text.size()) return {};
+    return std::u16string(text.substr(static_cast<std::size_t>(pos) - 1));
+}
+
+std::u16string_view Left(std::u16string_view text, std::size_t n) {
+    return text.substr(0, n);
+}
+
+std::u16string Widen(std::string_view ascii) {
+    std::u16string out;
+    out.reserve(ascii.size());
+    for (char c : ascii) out.push_back(static_cast<unsigned char>(c));
+    return out;
+}
+
+std::u16string IntegerText(std::int64_t value) {
+    char buf[24];
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
+    (void)ec;  // 24 characters always hold a 64-bit integer
+    return Widen(std::string_view(buf, static_cast<std::size_t>(end - buf)));
+}
+
+bool IsReadMeName(std::u16string_view fileName) {
+    return Left(fileName, kReadMePrefix.size()) == kReadMePrefix;
+}
+
+}  // namespace bellmora

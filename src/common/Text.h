@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace bellmora {
+
+// The character at 1-based position pos; empty past either end.
+std::u16string CharAt(std::u16string_view text, int pos);
+
+// The text from 1-based position pos to the end; empty past the end.
+std::u16string RestFrom(std::u16string_view text, int pos);
+
+// The first n characters (the whole text when it is shorter).
+std::u16string_view Left(std::u16string_view text, std::size_t n);
+
+// Widens ASCII (or Latin-1) text, as used for numbers and dates.
+std::u16string Widen(std::string_view ascii);
+
+// Decimal digits with a leading minus sign when negative; no blank, no grouping.
+std::u16string IntegerText(std::int64_t value);
+
+// A file name begins with this when it is a read-me file rather than a problem.
+inline constexpr std::u16string_view kReadMePrefix = u"読んでね";
+bool IsReadMeName(std::u16string_view fileName);
+
+}  // namespace bellmora

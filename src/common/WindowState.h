@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace bellmora {
+
+// A flag keeps the window's 16-bit truth values: true is -1, false is 0.
+enum class Flag : std::int16_t { False = 0, True = -1 };
+
+// Where the typing loop stands between two ticks of its timer.
+enum class StepPhase : std::uint8_t {
+    Idle,       // the next tick starts a step
+    Waiting,    // a step shows its character and waits for the matching keystroke
+    Finishing,  // the step has its hit and is advancing (and may be recording the run)
+};
+
+// Everything the main window remembers, for its whole life. Never saved: what outlives a
+// run is in the record files.
+struct WindowState {
+    std::u16string strHelpFile;
+    Flag blnCountdown = Flag::False;
+    std::int16_t intCount = 0;
+    Flag blnHit = Flag::False;
+    std::u16string strInpKey;
+    std::u16string strMondai;
+    std::int16_t intPos = 0;
+    std::int16_t intMoji = 0;
+    float sngStart = 0;
+    float sngEnd = 0;
+    std::u16string strMondaiName;
+    Flag blnTyping = Flag::False;
+    std::u16string strRecDate;
+    float sngRecMoji = 0;
+    float sngRecJikan = 0;
+    float sngRecByou = 0;
+    float sngRecByou2 = 0;
+    std::int32_t lngToMoji = 0;
+    double dblToJikan = 0;
+    std::int32_t lngToJikan = 0;
+    float sngMaxByou = 0;
+    float sngMinByou = 0;
+
+    // The file the current problem was read from; empty until a load succeeds. Start
+    // refuses to time a run of a problem that was never loaded.
+    std::u16string strMondaiFile;
+    StepPhase stepPhase = StepPhase::Idle;
+};
+
+}  // namespace bellmora

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace bellmora {
+
+// The labels whose captions the logic writes.
+enum class Label {
+    Inpkey,   // lblInpkey: the next character to type
+    Mondai,   // lblMondai: the text still to type
+    Nokori,   // lblNokori: characters remaining
+    Djikan,   // lblDjikan: seconds of the last run
+    Dbyou,    // lblDbyou: characters per second of the last run
+    Dbyou2,   // lblDbyou2: seconds per character of the last run
+    ToKaisu,  // lblToKaisu: number of runs
+    ToMoji,   // lblToMoji: total characters
+    ToJikan,  // lblToJikan: total time
+    MaxByou,  // lblMaxByou: best characters per second
+    MinByou,  // lblMinByou: best seconds per character
+};
+
+struct Rgb {
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+inline constexpr Rgb kBlack{0, 0, 0};
+inline constexpr Rgb kLightGrey{192, 192, 192};
+
+// The run-time operations the logic applies to the window's controls. Every other
+// property stays as the window was laid out.
+class Controls {
+public:
+    virtual ~Controls() = default;
+
+    virtual void SetCaption(Label label, const std::u16string& caption) = 0;
+    virtual std::u16string Caption(Label label) const = 0;
+    virtual void SetProblemFrameCaption(const std::u16string& caption) = 0;  // fraMondai
+
+    virtual Rgb MondaiTextColour() const = 0;
+    virtual void SetMondaiTextColour(Rgb colour) = 0;
+
+    virtual void SetStartEnabled(bool enabled) = 0;
+    virtual void FocusStart() = 0;
+
+    // The selected name of the problem list, without folder; empty when none is selected.
+    virtual std::u16string SelectedFileName() const = 0;
+    virtual void FocusFileList() = 0;
+
+    // The input box. Setting a different text raises its change event at once (nested).
+    virtual std::u16string InputText() const = 0;
+    virtual void SetInputText(const std::u16string& text) = 0;
+    virtual void FocusInput() = 0;
+
+    // The history list.
+    virtual int HistoryCount() const = 0;
+    virtual void ClearHistory() = 0;
+    virtual void AppendHistory(const std::vector<std::u16string>& lines) = 0;
+    virtual void SetHistoryTopIndex(int index) = 0;
+
+    // The traffic lights, index 1 (red) to 3 (green).
+    virtual void SetStartImageVisible(int index, bool visible) = 0;
+    // The countdown timer tmrStart.
+    virtual void SetCountdownTimerEnabled(bool enabled) = 0;
+};
+
+}  // namespace bellmora

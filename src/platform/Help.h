@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace bellmora {
+
+// The help component: shows the named compiled help file and closes its own windows.
+class Help {
+public:
+    virtual ~Help() = default;
+    virtual void Display(const std::u16string& helpFile) = 0;  // its default topic
+    virtual void CloseAll(const std::u16string& helpFile) = 0;
+};
+
+}  // namespace bellmora

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "Application.h"
+#include "Clock.h"
+#include "Controls.h"
+#include "Dialogs.h"
+#include "Help.h"
+#include "Sound.h"
+#include "TextFiles.h"
+
+namespace bellmora {
+
+// Everything outside the logic, handed to every handler.
+struct Platform {
+    Controls& ui;
+    Dialogs& dialogs;
+    Sound& sound;
+    Clock& clock;
+    TextFiles& files;
+    Help& help;
+    Application& app;
+};
+
+}  // namespace bellmora

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace bellmora {
+
+enum class ReadStatus {
+    Ok,
+    Unreadable,     // missing, a folder, no permission, a read error
+    BadCharacters,  // bytes that are neither code page 932 nor UTF-8; text holds replacements
+};
+
+struct TextFileContent {
+    ReadStatus status = ReadStatus::Unreadable;
+    std::u16string text;
+};
+
+// Files of the working folder, opened by bare name, used and closed within one call.
+class TextFiles {
+public:
+    virtual ~TextFiles() = default;
+    // The whole file as text: UTF-8 when it has a byte-order mark or is valid UTF-8
+    // throughout, code page 932 otherwise.
+    virtual TextFileContent ReadText(const std::u16string& name) = 0;
+    // Appends ASCII bytes in one write and flushes them to the disk; creates the file.
+    virtual bool Append(const std::u16string& name, std::string_view bytes) = 0;
+    // Empties the file (creating it when missing) and flushes that to the disk.
+    virtual bool Truncate(const std::u16string& name) = 0;
+};
+
+}  // namespace bellmora

@@ -1,0 +1,97 @@
+#include "PracticeRun.h"
+
+#include <limits>
+
+#include "RunResult.h"
+#include "Text.h"
+
+namespace bellmora {
+
+namespace {
+
+constexpr int kMaxPos = std::numeric_limits<std::int16_t>::max();
+
+void RefuseStart(Platform& p, const std::u16string& text) {
+    p.dialogs.ShowMessage(text, u"問題未選択", MessageIcon::Warning, MessageButtons::Ok);
+    p.ui.FocusFileList();
+}
+
+void EndTimedRun(WindowState& st, Platform& p) {
+    st.blnTyping = Flag::False;
+    st.sngEnd = p.clock.SecondsSinceMidnight();
+    p.ui.SetCaption(Label::Mondai, st.strMondai);
+    st.intPos = 1;
+    st.strInpKey = CharAt(st.strMondai, st.intPos);
+    p.ui.SetStartEnabled(true);
+    p.ui.FocusStart();
+    RecordRun(st, p);
+    p.ui.SetCaption(Label::Nokori, IntegerText(st.intMoji));
+    p.ui.SetCountdownTimerEnabled(true);
+}
+
+}  // namespace
+
+void OnStartClick(WindowState& st, Platform& p) {
+    const std::u16string name = p.ui.SelectedFileName();
+    if (name.empty()) return RefuseStart(p, u"先に出題リストから問題を選択下さい");
+    if (IsReadMeName(name)) return RefuseStart(p, u"問題を選択して下さい");
+    // A selection that never loaded (or failed to) has no text to time and no record
+    // file to write: treat it as no selection at all.
+    if (st.strMondaiFile.empty() || name != st.strMondaiFile)
+        return RefuseStart(p, u"先に出題リストから問題を選択下さい");
+
+    st.blnCountdown = Flag::True;
+    st.intCount = 0;
+    p.ui.SetStartEnabled(false);
+    p.ui.SetCaption(Label::Djikan, u"");
+    p.ui.SetCaption(Label::Dbyou, u"");
+    p.ui.SetCaption(Label::Dbyou2, u"");
+}
+
+void OnCountdownTick(WindowState& st, Platform& p) {
+    if (st.blnCountdown != Flag::True) return;
+    for (int i = 1; i <= 3; ++i) p.ui.SetStartImageVisible(i, false);
+    st.intCount += 1;
+    p.sound.Beep();
+    p.ui.SetStartImageVisible(st.intCount, true);
+    if (st.intCount == 3) {
+        p.ui.SetCountdownTimerEnabled(false);
+        st.blnCountdown = Flag::False;
+        st.intCount = 0;
+        st.blnTyping = Flag::True;
+        st.sngStart = p.clock.SecondsSinceMidnight();
+        p.ui.FocusInput();
+    }
+}
+
+void OnInputChange(WindowState& st, Platform& p) {
+    if (p.ui.InputText() == st.strInpKey) st.blnHit = Flag::True;
+    p.ui.SetInputText(u"");  // a change again: runs this handler once more, nested
+}
+
+void OnTypingTick(WindowState& st, Platform& p) {
+    if (st.stepPhase != StepPhase::Idle) return;  // a step is in progress
+    st.blnHit = Flag::False;
+    st.strInpKey = CharAt(st.strMondai, st.intPos);
+    p.ui.SetCaption(Label::Inpkey, st.strInpKey);
+    st.stepPhase = StepPhase::Waiting;
+}
+
+void ContinueTypingStep(WindowState& st, Platform& p) {
+    if (st.stepPhase != StepPhase::Waiting || st.blnHit != Flag::True) return;
+    st.stepPhase = StepPhase::Finishing;
+
+    // Read afresh: a problem loaded during the wait takes effect at once.
+    const int length = static_cast<int>(st.strMondai.size());
+    p.ui.SetCaption(Label::Nokori, IntegerText(length - st.intPos));
+    // The position is a 16-bit count: at its limit it stops advancing, but the hit on
+    // the last character of a full-length text still ends the run.
+    const int next = st.intPos + 1;
+    if (next <= kMaxPos) st.intPos = static_cast<std::int16_t>(next);
+    p.ui.SetCaption(Label::Mondai, RestFrom(st.strMondai, next));
+    if (next > length && st.blnTyping == Flag::True) EndTimedRun(st, p);
+
+    st.stepPhase = StepPhase::Idle;
+}
+
+}  // namespace bellmora

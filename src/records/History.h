@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+#include "Platform.h"
+#include "WindowState.h"
+
+namespace bellmora {
+
+// The record file of a problem: its name followed by ".REC".
+std::u16string RecordFileName(const std::u16string& problemName);
+
+// One line of the history list from the five texts of a run.
+std::u16string FormatHistoryLine(const std::u16string& date, const std::u16string& moji,
+                                 const std::u16string& jikan, const std::u16string& byou,
+                                 const std::u16string& byou2);
+
+// Sets the totals and best records to their no-run values.
+void ResetTotals(WindowState& st);
+
+// Rebuilds the history list and the totals from the current problem's record file.
+// Reading stops silently at the first failure; what was gathered stays.
+void LoadHistory(WindowState& st, Platform& p);
+
+// Click on Clear (cmdClear): empties the history after the user confirms.
+void OnClearClick(WindowState& st, Platform& p);
+
+}  // namespace bellmora

@@ -1,0 +1,6 @@
+#include "RunResult.h"
+
+namespace bellmora {
+// TODO(records): implement
+void RecordRun(WindowState&, Platform&) {}
+}  // namespace bellmora

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "Platform.h"
+#include "WindowState.h"
+
+namespace bellmora {
+
+// Scores the run that just finished, lists it, appends its record and folds it into the
+// totals and best records.
+void RecordRun(WindowState& st, Platform& p);
+
+}  // namespace bellmora

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "Platform.h"
+#include "WindowState.h"
+
+namespace bellmora {
+
+// Writes the five summary labels from the history list and the totals.
+void ShowTotals(WindowState& st, Platform& p);
+
+// Whole seconds as "H時間 M分 S秒".
+std::u16string FormatJikan(std::int32_t seconds);
+
+}  // namespace bellmora

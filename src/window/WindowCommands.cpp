@@ -1,0 +1,30 @@
+#include "WindowCommands.h"
+
+namespace bellmora {
+
+void OnLoad(WindowState& st, Platform& p) {
+    st.strHelpFile = kHelpFileName;
+    p.ui.SetCaption(Label::Djikan, u"");
+    p.ui.SetCaption(Label::Dbyou, u"");
+    p.ui.SetCaption(Label::Dbyou2, u"");
+    p.app.ShowWindow();
+    st.strMondai = u" ";
+    st.intPos = 1;
+    p.ui.SetMondaiTextColour(kBlack);
+    p.ui.FocusFileList();  // only once the window is shown can it take the focus
+}
+
+void OnHelpClick(WindowState& st, Platform& p) {
+    p.help.Display(st.strHelpFile);
+}
+
+void OnEndClick(WindowState& st, Platform& p) {
+    p.help.CloseAll(st.strHelpFile);
+    p.app.Quit();
+}
+
+void OnMondaiClick(WindowState&, Platform& p) {
+    p.ui.SetMondaiTextColour(p.ui.MondaiTextColour() == kBlack ? kLightGrey : kBlack);
+}
+
+}  // namespace bellmora
