@@ -1,0 +1,19 @@
+#include "QtClock.h"
+
+#include <QDateTime>
+#include <QTime>
+
+namespace bellmora {
+
+float QtClock::SecondsSinceMidnight() {
+    return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
+}
+
+LocalDateTime QtClock::Now() {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate d = now.date();
+    const QTime t = now.time();
+    return {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()};
+}
+
+}  // namespace bellmora

@@ -1,0 +1,18 @@
+#include "QtDialogs.h"
+
+#include <QMessageBox>
+
+namespace bellmora {
+
+MessageAnswer QtDialogs::ShowMessage(const std::u16string& text, const std::u16string& caption,
+                                     MessageIcon icon, MessageButtons buttons) {
+    QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information,
+                    QString::fromStdU16String(caption), QString::fromStdU16String(text),
+                    QMessageBox::Ok, owner_);
+    box.setTextFormat(Qt::PlainText);  // names come from files; never read them as markup
+    if (buttons == MessageButtons::OkCancel) box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+}
+
+}  // namespace bellmora
