@@ -1,0 +1,113 @@
+#include "QtControls.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTimer>
+
+#include "CaptionLabel.h"
+#include "FileListBox.h"
+
+namespace bellmora {
+
+namespace {
+
+QString ToQt(const std::u16string& text) {
+    return QString::fromStdU16String(text);
+}
+
+}  // namespace
+
+CaptionLabel& QtControls::LabelWidget(Label label) const {
+    return *w_.labels.at(static_cast<std::size_t>(label));
+}
+
+void QtControls::SetCaption(Label label, const std::u16string& caption) {
+    LabelWidget(label).setCaption(ToQt(caption));
+}
+
+std::u16string QtControls::Caption(Label label) const {
+    return LabelWidget(label).caption().toStdU16String();
+}
+
+void QtControls::SetProblemFrameCaption(const std::u16string& caption) {
+    w_.fraMondai->setTitle(ToQt(caption));
+}
+
+Rgb QtControls::MondaiTextColour() const {
+    const QColor c = LabelWidget(Label::Mondai).palette().color(QPalette::WindowText);
+    return {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+            static_cast<std::uint8_t>(c.blue())};
+}
+
+void QtControls::SetMondaiTextColour(Rgb colour) {
+    CaptionLabel& label = LabelWidget(Label::Mondai);
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::WindowText, QColor(colour.r, colour.g, colour.b));
+    label.setPalette(palette);
+}
+
+void QtControls::SetStartEnabled(bool enabled) {
+    w_.cmdStart->setEnabled(enabled);
+}
+
+void QtControls::FocusStart() {
+    w_.cmdStart->setFocus(Qt::OtherFocusReason);  // refused while the button is disabled
+}
+
+std::u16string QtControls::SelectedFileName() const {
+    return w_.filMondai->selectedName().toStdU16String();
+}
+
+void QtControls::FocusFileList() {
+    w_.filMondai->setFocus(Qt::OtherFocusReason);
+}
+
+std::u16string QtControls::InputText() const {
+    return w_.txtInpKey->text().toStdU16String();
+}
+
+void QtControls::SetInputText(const std::u16string& text) {
+    const QString wanted = ToQt(text);
+    if (wanted == w_.txtInpKey->text()) return;  // no change, no change event
+    w_.txtInpKey->setText(wanted);                // raises textChanged before it returns
+}
+
+void QtControls::FocusInput() {
+    w_.txtInpKey->setFocus(Qt::OtherFocusReason);
+}
+
+int QtControls::HistoryCount() const {
+    return w_.lstRireki->count();
+}
+
+void QtControls::ClearHistory() {
+    w_.lstRireki->clear();
+}
+
+void QtControls::AppendHistory(const std::vector<std::u16string>& lines) {
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::u16string& line : lines) items.append(ToQt(line));
+    w_.lstRireki->addItems(items);  // one insertion for the whole batch
+}
+
+void QtControls::SetHistoryTopIndex(int index) {
+    QListWidgetItem* item = w_.lstRireki->item(index);
+    if (item) w_.lstRireki->scrollToItem(item, QAbstractItemView::PositionAtTop);
+}
+
+void QtControls::SetStartImageVisible(int index, bool visible) {
+    if (index < 1 || index > 3) return;
+    w_.imgStart.at(static_cast<std::size_t>(index))->setVisible(visible);
+}
+
+void QtControls::SetCountdownTimerEnabled(bool enabled) {
+    if (enabled)
+        w_.tmrStart->start();
+    else
+        w_.tmrStart->stop();
+}
+
+}  // namespace bellmora

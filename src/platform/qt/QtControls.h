@@ -1,0 +1,66 @@
+#pragma once
+
+#include <array>
+
+#include "Controls.h"
+
+class QAbstractButton;
+class QGroupBox;
+class QLineEdit;
+class QListWidget;
+class QTimer;
+class QWidget;
+
+namespace bellmora {
+
+class CaptionLabel;
+class FileListBox;
+
+// The widgets the logic works on, as the window created them.
+struct QtControlSet {
+    std::array<CaptionLabel*, 11> labels{};  // indexed by Label
+    QGroupBox* fraMondai = nullptr;
+    QAbstractButton* cmdStart = nullptr;
+    FileListBox* filMondai = nullptr;
+    QLineEdit* txtInpKey = nullptr;
+    QListWidget* lstRireki = nullptr;
+    std::array<QWidget*, 4> imgStart{};  // 1 to 3; there is no picture 0
+    QTimer* tmrStart = nullptr;
+};
+
+class QtControls final : public Controls {
+public:
+    explicit QtControls(const QtControlSet& widgets) : w_(widgets) {}
+
+    void SetCaption(Label label, const std::u16string& caption) override;
+    std::u16string Caption(Label label) const override;
+    void SetProblemFrameCaption(const std::u16string& caption) override;
+
+    Rgb MondaiTextColour() const override;
+    void SetMondaiTextColour(Rgb colour) override;
+
+    void SetStartEnabled(bool enabled) override;
+    void FocusStart() override;
+
+    std::u16string SelectedFileName() const override;
+    void FocusFileList() override;
+
+    std::u16string InputText() const override;
+    void SetInputText(const std::u16string& text) override;
+    void FocusInput() override;
+
+    int HistoryCount() const override;
+    void ClearHistory() override;
+    void AppendHistory(const std::vector<std::u16string>& lines) override;
+    void SetHistoryTopIndex(int index) override;
+
+    void SetStartImageVisible(int index, bool visible) override;
+    void SetCountdownTimerEnabled(bool enabled) override;
+
+private:
+    CaptionLabel& LabelWidget(Label label) const;
+
+    QtControlSet w_;
+};
+
+}  // namespace bellmora

@@ -1,0 +1,117 @@
+#include "QtSound.h"
+
+#include <canberra.h>
+#include <dlfcn.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+#include <QApplication>
+#include <QMetaObject>
+
+namespace bellmora {
+
+namespace {
+
+// ALSA reports a missing sound card on stderr, line after line; the fallback bell says
+// all the user needs to know. libasound is the one canberra's ALSA backend loads, so its
+// error handler is process-wide; it is reached through dlopen because the program does
+// not otherwise need ALSA.
+void QuietAlsaErrors(const char*, int, const char*, int, const char*, ...) {}
+
+void SilenceAlsa() {
+    void* alsa = dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL);
+    if (!alsa) return;  // no ALSA, nothing to silence; the library stays loaded on success
+    using SetHandler = int (*)(void (*)(const char*, int, const char*, int, const char*, ...));
+    auto set = reinterpret_cast<SetHandler>(dlsym(alsa, "snd_lib_error_set_handler"));
+    if (set) set(QuietAlsaErrors);
+}
+
+void DisplayBell() {
+    QMetaObject::invokeMethod(qApp, [] { QApplication::beep(); }, Qt::QueuedConnection);
+}
+
+}  // namespace
+
+class QtSound::Player {
+public:
+    Player() : thread_([this] { Run(); }) {}
+
+    ~Player() {
+        {
+            std::lock_guard lock(mutex_);
+            stopping_ = true;
+        }
+        wake_.notify_one();
+        thread_.join();
+    }
+
+    bool Failed() const { return failed_.load(); }
+
+    // Beeps that come while one is still being played merge into the next one.
+    void Request() {
+        {
+            std::lock_guard lock(mutex_);
+            pending_ = true;
+        }
+        wake_.notify_one();
+    }
+
+private:
+    void Run() {
+        SilenceAlsa();
+        ca_context* context = nullptr;
+        if (ca_context_create(&context) != CA_SUCCESS)
+            context = nullptr;
+        else
+            ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Bellmora", nullptr);
+        while (WaitForRequest()) {
+            if (!context || !Play(context)) {
+                failed_ = true;
+                DisplayBell();
+            }
+            if (failed_) break;
+        }
+        if (context) ca_context_destroy(context);
+        DrainAfterFailure();
+    }
+
+    bool WaitForRequest() {
+        std::unique_lock lock(mutex_);
+        wake_.wait(lock, [this] { return pending_ || stopping_; });
+        pending_ = false;
+        return !stopping_;
+    }
+
+    static bool Play(ca_context* context) {
+        return ca_context_play(context, 0, CA_PROP_EVENT_ID, "bell", nullptr) == CA_SUCCESS;
+    }
+
+    // After a failure Beep rings the display's bell itself; only a request made before it
+    // saw the failure can still be waiting here.
+    void DrainAfterFailure() {
+        while (WaitForRequest()) DisplayBell();
+    }
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool pending_ = false;
+    bool stopping_ = false;
+    std::atomic<bool> failed_{false};
+    std::thread thread_;
+};
+
+QtSound::QtSound() : player_(std::make_unique<Player>()) {}
+
+QtSound::~QtSound() = default;
+
+void QtSound::Beep() {
+    if (player_->Failed())
+        QApplication::beep();
+    else
+        player_->Request();
+}
+
+}  // namespace bellmora

@@ -1,0 +1,174 @@
+#include "ControlTable.h"
+
+#include <array>
+
+namespace bellmora {
+
+namespace {
+
+using K = ControlKind;
+
+constexpr std::u16string_view kPGothic = u"ＭＳ Ｐゴシック";
+constexpr std::u16string_view kGothic = u"ＭＳ ゴシック";
+constexpr std::u16string_view kTimes = u"Times New Roman";
+
+constexpr Rgb kNavy{0, 0, 128};
+constexpr Rgb kTeal{0, 128, 128};
+constexpr Rgb kMaroon{128, 0, 0};
+constexpr Rgb kWhite{255, 255, 255};
+constexpr Rgb kLightYellow{255, 255, 192};
+constexpr Rgb kLightGreen{192, 255, 192};
+
+constexpr FontSpec kFrameFont{kPGothic, 11.25};
+constexpr FontSpec kSummaryFont{kPGothic, 11.25};
+constexpr FontSpec kLastRunHeadingFont{kPGothic, 14.25};
+constexpr FontSpec kLastRunValueFont{kPGothic, 18};
+
+// Reads like a row of the design: Spec(kind, name, container, rect) followed by the
+// properties that differ from the defaults.
+class Spec {
+public:
+    constexpr Spec(ControlKind kind, std::string_view name, std::string_view container,
+                   TwipsRect rect) {
+        s_.kind = kind;
+        s_.name = name;
+        s_.container = container;
+        s_.rect = rect;
+    }
+    constexpr Spec& Caption(std::u16string_view v) { return s_.caption = v, *this; }
+    constexpr Spec& Font(FontSpec v) { return s_.font = v, *this; }
+    constexpr Spec& Fore(Rgb v) { return s_.foreColour = v, *this; }
+    constexpr Spec& Back(Rgb v) { return s_.backColour = v, *this; }
+    constexpr Spec& Border() { return s_.border = true, *this; }
+    constexpr Spec& Centred() { return s_.align = TextAlign::Centre, *this; }
+    constexpr Spec& ToolTip(std::u16string_view v) { return s_.toolTip = v, *this; }
+    constexpr Spec& Picture(std::string_view v) { return s_.picture = v, *this; }
+    constexpr Spec& Tab(int v) { return s_.tabIndex = v, *this; }
+    constexpr operator ControlSpec() const { return s_; }
+
+private:
+    ControlSpec s_;
+};
+
+constexpr std::string_view kWindowItself;
+
+// Summary table inside Frame1: heading and value of each row.
+constexpr ControlSpec SummaryHeading(std::string_view name, int top, std::u16string_view caption,
+                                     int tab) {
+    return Spec(K::Label, name, "Frame1", {5400, top, 1755, 315})
+        .Caption(caption).Font(kSummaryFont).Fore(kNavy).Back(kLightYellow).Border().Tab(tab);
+}
+
+constexpr ControlSpec SummaryValue(std::string_view name, int top, int tab) {
+    return Spec(K::Label, name, "Frame1", {7155, top, 1890, 315})
+        .Font(kSummaryFont).Fore(kNavy).Back(kLightYellow).Border().Tab(tab);
+}
+
+// Last-run panel Frame2: heading and value of each row.
+constexpr ControlSpec LastRunHeading(std::string_view name, int top, std::u16string_view caption,
+                                     int tab) {
+    return Spec(K::Label, name, "Frame2", {90, top, 2475, 450})
+        .Caption(caption).Font(kLastRunHeadingFont).Fore(kNavy).Back(kLightGreen).Border().Tab(tab);
+}
+
+constexpr ControlSpec LastRunValue(std::string_view name, int top, std::u16string_view caption,
+                                   int tab) {
+    return Spec(K::Label, name, "Frame2", {2610, top, 1095, 465})
+        .Caption(caption).Font(kLastRunValueFont).Fore(kNavy).Back(kLightGreen).Border().Tab(tab);
+}
+
+constexpr ControlSpec PictureButton(std::string_view name, int left, std::u16string_view caption,
+                                    std::string_view picture, std::u16string_view toolTip, int tab) {
+    return Spec(K::CommandButton, name, kWindowItself, {left, 150, 840, 915})
+        .Caption(caption).Picture(picture).ToolTip(toolTip).Tab(tab);
+}
+
+constexpr ControlSpec TrafficLight(std::string_view name, std::string_view picture) {
+    return Spec(K::Image, name, "Frame1", {585, 225, 480, 480}).Picture(picture);
+}
+
+constexpr ControlSpec Frame(std::string_view name, std::string_view container, TwipsRect rect,
+                            std::u16string_view caption, int tab) {
+    return Spec(K::Frame, name, container, rect).Caption(caption).Font(kFrameFont).Border().Tab(tab);
+}
+
+const std::array<ControlSpec, 37> kControls{
+    // The window: banner and separator behind everything, then the frames and buttons.
+    Spec(K::Image, "Image1", kWindowItself, {225, 150, 5220, 1050}).Picture(":/pictures/banner.svg"),
+    Spec(K::Line, "Line1(0)", kWindowItself, {100, 1275, 9200, 15}).Fore(kBlack),
+    Spec(K::Line, "Line1(1)", kWindowItself, {100, 1290, 9200, 15}).Fore(kWhite),
+    Spec(K::Frame, "Frame1", kWindowItself, {135, 1395, 9165, 2670}).Border().Tab(4),
+    Frame("fraMondai", kWindowItself, {150, 4140, 2535, 2490}, u"出題リスト", 7),
+    Frame("Frame3", kWindowItself, {2790, 4140, 6540, 2490},
+          u"履歴\u3000プレイ日時 \u3000問題数\u3000\u3000時間\u3000\u3000秒当タイプ数\u3000キー当秒数\u3000", 9),
+    Frame("Frame4", kWindowItself, {1755, 1575, 3660, 1680}, u"残り文字数", 28),
+    PictureButton("cmdStart", 6000, u"スタート", ":/pictures/start.svg", u"タイプを開始します", 0),
+    PictureButton("cmdClear", 6825, u"クリア", ":/pictures/clear.svg", u"履歴データをクリアします", 1),
+    PictureButton("cmdHelp", 7650, u"ヘルプ", ":/pictures/help.svg", u"ヘルプファイルを開きます", 2),
+    PictureButton("cmdEnd", 8475, u"終了", ":/pictures/end.svg", u"プログラムを終了します", 3),
+
+    // Practice panel: the green light lies in front of the other two.
+    TrafficLight("imgStart(1)", ":/pictures/light-red.svg"),
+    TrafficLight("imgStart(2)", ":/pictures/light-yellow.svg"),
+    TrafficLight("imgStart(3)", ":/pictures/light-green.svg"),
+    Spec(K::Label, "lblInpkey", "Frame1", {150, 765, 1365, 1740})
+        .Font({kTimes, 72, true}).Fore(kTeal).Border().Centred().Tab(6),
+    Spec(K::Label, "lblMondai", "Frame1", {1590, 1980, 7335, 540})
+        .Font({kTimes, 20.25, true}).Border().ToolTip(u"クリックで表示／非表示を切り替えます").Tab(5),
+    Spec(K::TextBox, "txtInpKey", "Frame1", {8910, 1980, 105, 530}).Font({kPGothic, 8.25}).Tab(30),
+    Spec(K::Frame, "Frame2", "Frame1", {1575, 180, 3750, 1770}).Tab(11),  // no outline
+    SummaryHeading("lblMidashi(0)", 270, u" トータル回数", 17),
+    SummaryValue("lblToKaisu", 270, 14),
+    SummaryHeading("lblMidashi(1)", 585, u" トータルタイプ数", 18),
+    SummaryValue("lblToMoji", 585, 12),
+    SummaryHeading("lblMidashi(2)", 900, u" トータル時間", 19),
+    SummaryValue("lblToJikan", 900, 13),
+    SummaryHeading("lblMidashi(3)", 1215, u" 最速タイプ数", 20),
+    SummaryValue("lblMaxByou", 1215, 15),
+    SummaryHeading("lblMidashi(4)", 1530, u" 最速時間", 21),
+    SummaryValue("lblMinByou", 1530, 16),
+
+    // Last-run panel, hidden behind Frame4.
+    LastRunHeading("lblMidashi(5)", 135, u"終了までの秒数", 25),
+    LastRunValue("lblDjikan", 135, u"15", 22),
+    LastRunHeading("lblMidashi(6)", 675, u"１秒当たりタイプ数", 26),
+    LastRunValue("lblDbyou", 675, u"15", 23),
+    LastRunHeading("lblMidashi(7)", 1215, u"１タイプ当たり秒数", 27),
+    LastRunValue("lblDbyou2", 1215, u"100.0%", 24),
+
+    // Remaining characters, problem list and history.
+    Spec(K::Label, "lblNokori", "Frame4", {90, 180, 3480, 1320})
+        .Font({kTimes, 65.25, true, true}).Fore(kMaroon).Centred().Tab(29),
+    Spec(K::FileListBox, "filMondai", "fraMondai", {135, 270, 2280, 2115})
+        .Font(kFrameFont).ToolTip(u"クリックで問題を選択して下さい").Tab(8),
+    Spec(K::ListBox, "lstRireki", "Frame3", {135, 270, 6285, 2010}).Font({kGothic, 9.75}).Tab(10),
+};
+
+constexpr WindowSpec kWindow{u"Bellmora", 9465, 6780, ":/pictures/icon.svg"};
+
+int RoundTwips(int twips) {
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+
+}  // namespace
+
+PixelRect ToPixels(TwipsRect twips) {
+    const int x = RoundTwips(twips.left);
+    const int y = RoundTwips(twips.top);
+    return {x, y, RoundTwips(twips.left + twips.width) - x, RoundTwips(twips.top + twips.height) - y};
+}
+
+const WindowSpec& MainWindowSpec() {
+    return kWindow;
+}
+
+std::span<const ControlSpec> MainWindowControls() {
+    return kControls;
+}
+
+bool TakesFocus(ControlKind kind) {
+    return kind == K::CommandButton || kind == K::TextBox || kind == K::ListBox ||
+           kind == K::FileListBox;
+}
+
+}  // namespace bellmora

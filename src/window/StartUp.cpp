@@ -1,0 +1,50 @@
+#include "StartUp.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+// At global scope, outside every namespace: the resource initialiser is declared there.
+static void InitPictureResources() {
+    Q_INIT_RESOURCE(pictures);
+}
+
+namespace bellmora {
+
+namespace {
+
+// The window keeps the Windows face names; these are the nearest faces on this system.
+void SubstituteFonts() {
+    QFont::insertSubstitution(QStringLiteral(u"ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+    QFont::insertSubstitution(QStringLiteral(u"ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+}
+
+// Message-box buttons and the input box's menu read in Japanese whatever the locale.
+void LoadJapaneseQtTexts(QApplication& app) {
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+}  // namespace
+
+void LoadPictures() {
+    static const bool loaded = (InitPictureResources(), true);
+    (void)loaded;
+}
+
+void PrepareApplication(QApplication& app) {
+    QApplication::setApplicationName(QStringLiteral("Bellmora"));
+    QApplication::setApplicationVersion(QStringLiteral("1.02"));
+    LoadPictures();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
+    LoadJapaneseQtTexts(app);
+    SubstituteFonts();
+}
+
+}  // namespace bellmora

@@ -1,0 +1,138 @@
+#include "frmMain.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "CaptionLabel.h"
+#include "ControlBuilder.h"
+#include "FileListBox.h"
+#include "History.h"
+#include "PracticeRun.h"
+#include "ProblemLoad.h"
+#include "StartUp.h"
+#include "WindowCommands.h"
+
+namespace bellmora {
+
+namespace {
+
+constexpr int kCountdownInterval = 1000;  // ms
+constexpr int kTypingInterval = 10;       // ms
+
+template <class T>
+T* Find(const ControlMap& controls, std::string_view name) {
+    auto it = controls.find(name);
+    return it == controls.end() ? nullptr : qobject_cast<T*>(it->second);
+}
+
+QtControlSet CreateControls(QWidget& window, QTimer& tmrStart) {
+    LoadPictures();
+    const ControlMap c = BuildControls(window, MainWindowControls());
+    QtControlSet set;
+    const std::pair<Label, std::string_view> labels[] = {
+        {Label::Inpkey, "lblInpkey"},   {Label::Mondai, "lblMondai"},  {Label::Nokori, "lblNokori"},
+        {Label::Djikan, "lblDjikan"},   {Label::Dbyou, "lblDbyou"},    {Label::Dbyou2, "lblDbyou2"},
+        {Label::ToKaisu, "lblToKaisu"}, {Label::ToMoji, "lblToMoji"},  {Label::ToJikan, "lblToJikan"},
+        {Label::MaxByou, "lblMaxByou"}, {Label::MinByou, "lblMinByou"},
+    };
+    for (const auto& [label, name] : labels)
+        set.labels.at(static_cast<std::size_t>(label)) = Find<CaptionLabel>(c, name);
+    set.fraMondai = Find<QGroupBox>(c, "fraMondai");
+    set.cmdStart = Find<QAbstractButton>(c, "cmdStart");
+    set.filMondai = Find<FileListBox>(c, "filMondai");
+    set.txtInpKey = Find<QLineEdit>(c, "txtInpKey");
+    set.lstRireki = Find<QListWidget>(c, "lstRireki");
+    for (int i = 1; i <= 3; ++i)
+        set.imgStart.at(static_cast<std::size_t>(i)) = Find<QWidget>(c, "imgStart(" + std::to_string(i) + ")");
+    set.tmrStart = &tmrStart;
+    return set;
+}
+
+}  // namespace
+
+frmMain::frmMain(std::unique_ptr<TextFiles> files)
+    : widgets_(CreateControls(*this, tmrStart_)),
+      controls_(widgets_),
+      dialogs_(this),
+      files_(files ? std::move(files) : std::make_unique<QtTextFiles>()),
+      help_(this),
+      app_(this),
+      platform_{controls_, dialogs_, sound_, clock_, *files_, help_, app_} {
+    SetUpWindow();
+    widgets_.filMondai->fill(QStringLiteral("*.txt"));
+    WireEvents();
+    tmrStart_.start(kCountdownInterval);
+    timer2_.start(kTypingInterval);
+    Dispatch(OnLoad);  // no timer can fire before it: the event loop is not running yet
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::SetUpWindow() {
+    const WindowSpec& spec = MainWindowSpec();
+    setWindowTitle(QString::fromUtf16(spec.caption.data(), static_cast<qsizetype>(spec.caption.size())));
+    setWindowIcon(QIcon(QString::fromUtf8(spec.icon)));
+    // A fixed size: the window manager offers neither resizing nor maximising.
+    setFixedSize(spec.clientWidth / kTwipsPerPixel, spec.clientHeight / kTwipsPerPixel);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+}
+
+void frmMain::WireEvents() {
+    const auto button = [this](const char* name) { return findChild<QAbstractButton*>(name); };
+    const auto onClick = [this](QAbstractButton* sender, Handler handler) {
+        connect(sender, &QAbstractButton::clicked, this, [this, handler] { Dispatch(handler); });
+    };
+    onClick(widgets_.cmdStart, OnStartClick);
+    onClick(button("cmdClear"), OnClearClick);
+    onClick(button("cmdHelp"), OnHelpClick);
+    onClick(button("cmdEnd"), OnEndClick);
+    connect(widgets_.labels.at(static_cast<std::size_t>(Label::Mondai)), &CaptionLabel::clicked,
+            this, [this] { Dispatch(OnMondaiClick); });
+    // Loaded once the mouse or key event that picked the name is over, so that a message
+    // box of the load does not open in the middle of the list's own handling.
+    connect(widgets_.filMondai, &FileListBox::chosen, this, [this] { Dispatch(OnFileListClick); },
+            Qt::QueuedConnection);
+    connect(widgets_.txtInpKey, &QLineEdit::textChanged, this, &frmMain::OnInputChanged);
+    connect(&tmrStart_, &QTimer::timeout, this, [this] { Dispatch(OnCountdownTick); });
+    connect(&timer2_, &QTimer::timeout, this, &frmMain::OnTypingTimer);
+}
+
+void frmMain::Dispatch(Handler handler) {
+    if (app_.HasQuit()) return;  // the program has ended; late events reach no handler
+    handler(state_, platform_);
+}
+
+// A step shows its character and then waits for the input box; the timer rests meanwhile.
+void frmMain::OnTypingTimer() {
+    Dispatch(OnTypingTick);
+    if (state_.stepPhase != StepPhase::Idle) timer2_.stop();
+}
+
+// Every change of the box, the logic's own emptying included (nested), is handled at
+// once; the waiting step looks at the outcome after the events already queued.
+void frmMain::OnInputChanged() {
+    Dispatch(OnInputChange);
+    if (continuePending_) return;
+    continuePending_ = true;
+    QMetaObject::invokeMethod(this, &frmMain::ContinueStep, Qt::QueuedConnection);
+}
+
+void frmMain::ContinueStep() {
+    continuePending_ = false;
+    Dispatch(ContinueTypingStep);
+    if (!app_.HasQuit() && state_.stepPhase == StepPhase::Idle && !timer2_.isActive())
+        timer2_.start();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    Dispatch(OnEndClick);
+    event->accept();
+}
+
+}  // namespace bellmora
