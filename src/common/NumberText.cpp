@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cmath>
 #include <string>
-#include <system_error>
 
 #include "Text.h"
 
@@ -112,31 +111,6 @@ std::u16string FormatGeneral(float value) {
 std::u16string FormatShortest(double value) {
     if (!std::isfinite(value)) return {};
     return Render(ShortestDigits(value), -1);
-}
-
-std::optional<double> ParseNumber(std::u16string_view text) {
-    std::string ascii = "0";  // so that ".5" and "-.5" read like 0.5
-    std::size_t i = 0;
-    if (i < text.size() && text[i] == u'-') ascii.insert(0, 1, text[i++]);
-    std::size_t digits = 0;
-    bool point = false;
-    for (; i < text.size(); ++i) {
-        const char16_t c = text[i];
-        if (c == u'.' && !point) {
-            point = true;
-        } else if (c >= u'0' && c <= u'9') {
-            ++digits;
-        } else {
-            return std::nullopt;
-        }
-        ascii.push_back(static_cast<char>(c));
-    }
-    if (digits == 0) return std::nullopt;
-
-    double value = 0;
-    auto [end, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-    if (ec != std::errc() || end != ascii.data() + ascii.size()) return std::nullopt;
-    return value;
 }
 
 }  // namespace bellmora
