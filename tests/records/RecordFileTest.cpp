@@ -7,6 +7,8 @@
 namespace bellmora::test {
 namespace {
 
+using test::PrintTo;  // so that failing rows are named by their name
+
 struct RecordRow {
     const char* name;
     int moji;

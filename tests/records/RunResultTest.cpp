@@ -6,6 +6,8 @@
 namespace bellmora::test {
 namespace {
 
+using test::PrintTo;  // so that failing rows are named by their name
+
 constexpr std::u16string_view kDate = u"24/01/15 10:20:30";
 
 class RecordRunTest : public RecordsTest {

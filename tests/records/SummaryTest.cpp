@@ -8,6 +8,8 @@
 namespace bellmora::test {
 namespace {
 
+using test::PrintTo;  // so that failing rows are named by their name
+
 struct JikanRow {
     const char* name;
     std::int32_t seconds;
