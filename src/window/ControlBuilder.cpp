@@ -75,6 +75,13 @@ QWidget* MakeLine(const ControlSpec& spec, QWidget* parent) {
     return line;
 }
 
+// Japanese is typed through the input method: each committed character is a change.
+QWidget* MakeTextBox(QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setAttribute(Qt::WA_InputMethodEnabled);
+    return box;
+}
+
 void MakeListLike(QListWidget& list) {
     list.setSelectionMode(QAbstractItemView::SingleSelection);
     list.setUniformItemSizes(true);
@@ -89,7 +96,7 @@ QWidget* MakeWidget(const ControlSpec& spec, QWidget* parent) {
         case ControlKind::Line: return MakeLine(spec, parent);
         case ControlKind::Frame: return MakeFrame(spec, parent);
         case ControlKind::Label: return MakeLabel(spec, parent);
-        case ControlKind::TextBox: return new QLineEdit(parent);
+        case ControlKind::TextBox: return MakeTextBox(parent);
         case ControlKind::ListBox: {
             auto* list = new QListWidget(parent);
             MakeListLike(*list);

@@ -14,6 +14,7 @@
 
 #include "CaptionLabel.h"
 #include "GuiTest.h"
+#include "PictureButton.h"
 #include "QtControls.h"
 #include "QtSound.h"
 
@@ -64,6 +65,17 @@ TEST_F(PlatformWidgets, CaptionLabelClickIsPressAndReleaseOnIt) {
     QTest::mousePress(&label, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(150, 5));  // let go outside
     EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST_F(PlatformWidgets, EnterPressesTheFocusedButtonOnce) {
+    PictureButton button;
+    QSignalSpy clicks(&button, &QAbstractButton::clicked);
+    QTest::keyClick(&button, Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return clicks.count() == 1; }));
+    QTest::keyClick(&button, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return clicks.count() == 2; }));
+    QTest::qWait(200);
+    EXPECT_EQ(clicks.count(), 2);
 }
 
 // The controls over a bare input box and history list.

@@ -1,10 +1,18 @@
 // The main window as it stands after start-up: size, places, stacking, captions, fonts,
 // colours and the keyboard focus.
 
+#include <cstdlib>
+
 #include <QApplication>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QImage>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolButton>
 #include <QTest>
 
 #include "CaptionLabel.h"
@@ -26,6 +34,11 @@ TEST_F(WindowLayout, ClientAreaIs631By452AndCannotBeResizedOrMaximised) {
     EXPECT_TRUE(w.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_TRUE(w.windowFlags().testFlag(Qt::WindowCloseButtonHint));
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Bellmora"));
+    EXPECT_FALSE(w.windowIcon().isNull());
+    // Centred on the screen, give or take the window frame's few pixels.
+    const QPoint offCentre = w.geometry().center() - w.screen()->availableGeometry().center();
+    EXPECT_LE(std::abs(offCentre.x()), 3);
+    EXPECT_LE(std::abs(offCentre.y()), 3);
 }
 
 struct Place {
@@ -97,6 +110,42 @@ TEST_F(WindowLayout, LabelsHaveTheirCaptionsFontsAndColours) {
                              u"秒当タイプ数\u3000キー当秒数\u3000"));
     EXPECT_EQ(Control<QGroupBox>("Frame4")->title(), QStringLiteral(u"残り文字数"));
     EXPECT_EQ(Control("lblMondai")->toolTip(), QStringLiteral(u"クリックで表示／非表示を切り替えます"));
+}
+
+struct Button {
+    const char* name;
+    QString caption;
+    QString toolTip;
+};
+
+const Button kButtons[] = {
+    {"cmdStart", QStringLiteral(u"スタート"), QStringLiteral(u"タイプを開始します")},
+    {"cmdClear", QStringLiteral(u"クリア"), QStringLiteral(u"履歴データをクリアします")},
+    {"cmdHelp", QStringLiteral(u"ヘルプ"), QStringLiteral(u"ヘルプファイルを開きます")},
+    {"cmdEnd", QStringLiteral(u"終了"), QStringLiteral(u"プログラムを終了します")},
+};
+
+TEST_F(WindowLayout, ButtonsShowTheirPictureAboveTheCaptionAndExplainThemselves) {
+    OpenWindow();
+    for (const Button& button : kButtons) {
+        auto* control = Control<QToolButton>(button.name);
+        if (!control) continue;
+        EXPECT_EQ(control->text(), button.caption) << button.name;
+        EXPECT_EQ(control->toolTip(), button.toolTip) << button.name;
+        EXPECT_EQ(control->toolButtonStyle(), Qt::ToolButtonTextUnderIcon) << button.name;
+        EXPECT_FALSE(control->icon().isNull()) << button.name;
+    }
+}
+
+TEST_F(WindowLayout, QtsOwnTextsReadInJapanese) {
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QStringLiteral(u"キャンセル"));
+    QLineEdit edit;
+    std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+    QStringList items;
+    for (const QAction* action : menu->actions()) items.append(action->text());
+    EXPECT_TRUE(items.join(' ').contains(QStringLiteral(u"元に戻す"))) << items.join(' ').toStdString();
 }
 
 TEST_F(WindowLayout, RemainingCountPanelHidesTheLastRunPanel) {
