@@ -24,52 +24,53 @@ QColor ToQt(Rgb rgb) {
     return QColor(rgb.r, rgb.g, rgb.b);
 }
 
-void ApplyFont(QWidget& widget, const FontSpec& spec) {
-    if (spec.face.empty()) return;  // keeps the window's default font
-    QFont font(ToQt(spec.face));
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
+void ApplyFont(QWidget& widget, const FontDesign& design) {
+    if (design.face.empty()) return;  // keeps the window's default font
+    QFont font(ToQt(design.face));
+    font.setPointSizeF(design.points);
+    font.setBold(design.bold);
+    font.setItalic(design.italic);
     widget.setFont(font);
 }
 
-void ApplyColours(QWidget& widget, const ControlSpec& spec) {
-    if (!spec.foreColour && !spec.backColour) return;
+void ApplyColours(QWidget& widget, const ControlDesign& design) {
+    if (!design.foreColour && !design.backColour) return;
     QPalette palette = widget.palette();
-    if (spec.foreColour) palette.setColor(QPalette::WindowText, ToQt(*spec.foreColour));
-    if (spec.backColour) {
-        palette.setColor(QPalette::Window, ToQt(*spec.backColour));
+    if (design.foreColour) palette.setColor(QPalette::WindowText, ToQt(*design.foreColour));
+    if (design.backColour) {
+        palette.setColor(QPalette::Window, ToQt(*design.backColour));
         widget.setAutoFillBackground(true);
     }
     widget.setPalette(palette);
 }
 
-QWidget* MakeLabel(const ControlSpec& spec, QWidget* parent) {
+QWidget* MakeLabel(const ControlDesign& design, QWidget* parent) {
     auto* label = new CaptionLabel(parent);
-    label->setCaption(ToQt(spec.caption));
-    label->setBorder(spec.border);
-    label->setCentred(spec.align == TextAlign::Centre);
+    label->setCaption(ToQt(design.caption));
+    label->setBorder(design.border);
+    label->setCentred(design.align == TextAlign::Centre);
     return label;
 }
 
-QWidget* MakeButton(const ControlSpec& spec, QWidget* parent) {
+QWidget* MakeButton(const ControlDesign& design, QWidget* parent) {
     auto* button = new PictureButton(parent);
-    button->setText(ToQt(spec.caption));
-    button->setIcon(QIcon(QString::fromUtf8(spec.picture)));
+    button->setText(ToQt(design.caption));
+    button->setIcon(QIcon(QString::fromUtf8(design.picture)));
     return button;
 }
 
 // Frames are opaque: a frame in front hides what lies behind it.
-QWidget* MakeFrame(const ControlSpec& spec, QWidget* parent) {
-    QWidget* frame = spec.border ? new QGroupBox(ToQt(spec.caption), parent) : new QWidget(parent);
+QWidget* MakeFrame(const ControlDesign& design, QWidget* parent) {
+    QWidget* frame = design.border ? new QGroupBox(ToQt(design.caption), parent)
+                                   : new QWidget(parent);
     frame->setAutoFillBackground(true);
     return frame;
 }
 
-QWidget* MakeLine(const ControlSpec& spec, QWidget* parent) {
+QWidget* MakeLine(const ControlDesign& design, QWidget* parent) {
     auto* line = new QWidget(parent);
     QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, ToQt(spec.foreColour.value_or(kBlack)));
+    palette.setColor(QPalette::Window, ToQt(design.foreColour.value_or(kBlack)));
     line->setPalette(palette);
     line->setAutoFillBackground(true);
     return line;
@@ -89,13 +90,13 @@ void MakeListLike(QListWidget& list) {
     list.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
-QWidget* MakeWidget(const ControlSpec& spec, QWidget* parent) {
-    switch (spec.kind) {
-        case ControlKind::Image: return new PictureBox(QString::fromUtf8(spec.picture), parent);
-        case ControlKind::CommandButton: return MakeButton(spec, parent);
-        case ControlKind::Line: return MakeLine(spec, parent);
-        case ControlKind::Frame: return MakeFrame(spec, parent);
-        case ControlKind::Label: return MakeLabel(spec, parent);
+QWidget* MakeWidget(const ControlDesign& design, QWidget* parent) {
+    switch (design.kind) {
+        case ControlKind::Image: return new PictureBox(QString::fromUtf8(design.picture), parent);
+        case ControlKind::CommandButton: return MakeButton(design, parent);
+        case ControlKind::Line: return MakeLine(design, parent);
+        case ControlKind::Frame: return MakeFrame(design, parent);
+        case ControlKind::Label: return MakeLabel(design, parent);
         case ControlKind::TextBox: return MakeTextBox(parent);
         case ControlKind::ListBox: {
             auto* list = new QListWidget(parent);
@@ -111,24 +112,24 @@ QWidget* MakeWidget(const ControlSpec& spec, QWidget* parent) {
     return nullptr;
 }
 
-QWidget* Create(const ControlSpec& spec, QWidget* parent) {
-    QWidget* widget = MakeWidget(spec, parent);
-    widget->setObjectName(QString::fromUtf8(spec.name));
-    const PixelRect r = ToPixels(spec.rect);
+QWidget* Create(const ControlDesign& design, QWidget* parent) {
+    QWidget* widget = MakeWidget(design, parent);
+    widget->setObjectName(QString::fromUtf8(design.name));
+    const PixelRect r = ToPixels(design.rect);
     // A line is one pixel high whatever its length in twips rounds to.
-    widget->setGeometry(r.x, r.y, r.width, spec.kind == ControlKind::Line ? 1 : r.height);
-    ApplyFont(*widget, spec.font);
-    if (spec.kind != ControlKind::Line) ApplyColours(*widget, spec);
-    if (!spec.toolTip.empty()) widget->setToolTip(ToQt(spec.toolTip));
-    if (!TakesFocus(spec.kind)) widget->setFocusPolicy(Qt::NoFocus);
+    widget->setGeometry(r.x, r.y, r.width, design.kind == ControlKind::Line ? 1 : r.height);
+    ApplyFont(*widget, design.font);
+    if (design.kind != ControlKind::Line) ApplyColours(*widget, design);
+    if (!design.toolTip.empty()) widget->setToolTip(ToQt(design.toolTip));
+    if (!TakesFocus(design.kind)) widget->setFocusPolicy(Qt::NoFocus);
     return widget;
 }
 
-void LinkTabOrder(std::span<const ControlSpec> specs, const ControlMap& controls) {
-    std::vector<const ControlSpec*> focusable;
-    for (const ControlSpec& spec : specs)
-        if (TakesFocus(spec.kind)) focusable.push_back(&spec);
-    std::ranges::sort(focusable, {}, &ControlSpec::tabIndex);
+void LinkTabOrder(std::span<const ControlDesign> designs, const ControlMap& controls) {
+    std::vector<const ControlDesign*> focusable;
+    for (const ControlDesign& design : designs)
+        if (TakesFocus(design.kind)) focusable.push_back(&design);
+    std::ranges::sort(focusable, {}, &ControlDesign::tabIndex);
     for (std::size_t i = 1; i < focusable.size(); ++i)
         QWidget::setTabOrder(controls.find(focusable[i - 1]->name)->second,
                              controls.find(focusable[i]->name)->second);
@@ -136,14 +137,14 @@ void LinkTabOrder(std::span<const ControlSpec> specs, const ControlMap& controls
 
 }  // namespace
 
-ControlMap BuildControls(QWidget& window, std::span<const ControlSpec> specs) {
+ControlMap BuildControls(QWidget& window, std::span<const ControlDesign> designs) {
     ControlMap controls;
-    for (const ControlSpec& spec : specs) {
+    for (const ControlDesign& design : designs) {
         QWidget* parent = &window;
-        if (!spec.container.empty()) parent = controls.find(spec.container)->second;
-        controls.emplace(std::string(spec.name), Create(spec, parent));
+        if (!design.container.empty()) parent = controls.find(design.container)->second;
+        controls.emplace(std::string(design.name), Create(design, parent));
     }
-    LinkTabOrder(specs, controls);
+    LinkTabOrder(designs, controls);
     return controls;
 }
 

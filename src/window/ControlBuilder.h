@@ -14,6 +14,6 @@ using ControlMap = std::map<std::string, QWidget*, std::less<>>;
 
 // Creates the controls of the table inside the window, each at its place, in the stacking
 // order of the table, and links the focusable ones in the order of their tab index.
-ControlMap BuildControls(QWidget& window, std::span<const ControlSpec> specs);
+ControlMap BuildControls(QWidget& window, std::span<const ControlDesign> designs);
 
 }  // namespace bellmora

@@ -19,85 +19,85 @@ constexpr Rgb kWhite{255, 255, 255};
 constexpr Rgb kLightYellow{255, 255, 192};
 constexpr Rgb kLightGreen{192, 255, 192};
 
-constexpr FontSpec kFrameFont{kPGothic, 11.25};
-constexpr FontSpec kSummaryFont{kPGothic, 11.25};
-constexpr FontSpec kLastRunHeadingFont{kPGothic, 14.25};
-constexpr FontSpec kLastRunValueFont{kPGothic, 18};
+constexpr FontDesign kFrameFont{kPGothic, 11.25};
+constexpr FontDesign kSummaryFont{kPGothic, 11.25};
+constexpr FontDesign kLastRunHeadingFont{kPGothic, 14.25};
+constexpr FontDesign kLastRunValueFont{kPGothic, 18};
 
-// Reads like a row of the design: Spec(kind, name, container, rect) followed by the
+// One row of the design table: Row(kind, name, container, rect) followed by the
 // properties that differ from the defaults.
-class Spec {
+class Row {
 public:
-    constexpr Spec(ControlKind kind, std::string_view name, std::string_view container,
-                   TwipsRect rect) {
+    constexpr Row(ControlKind kind, std::string_view name, std::string_view container,
+                  TwipsRect rect) {
         s_.kind = kind;
         s_.name = name;
         s_.container = container;
         s_.rect = rect;
     }
-    constexpr Spec& Caption(std::u16string_view v) { return s_.caption = v, *this; }
-    constexpr Spec& Font(FontSpec v) { return s_.font = v, *this; }
-    constexpr Spec& Fore(Rgb v) { return s_.foreColour = v, *this; }
-    constexpr Spec& Back(Rgb v) { return s_.backColour = v, *this; }
-    constexpr Spec& Border() { return s_.border = true, *this; }
-    constexpr Spec& Centred() { return s_.align = TextAlign::Centre, *this; }
-    constexpr Spec& ToolTip(std::u16string_view v) { return s_.toolTip = v, *this; }
-    constexpr Spec& Picture(std::string_view v) { return s_.picture = v, *this; }
-    constexpr Spec& Tab(int v) { return s_.tabIndex = v, *this; }
-    constexpr operator ControlSpec() const { return s_; }
+    constexpr Row& Caption(std::u16string_view v) { return s_.caption = v, *this; }
+    constexpr Row& Font(FontDesign v) { return s_.font = v, *this; }
+    constexpr Row& Fore(Rgb v) { return s_.foreColour = v, *this; }
+    constexpr Row& Back(Rgb v) { return s_.backColour = v, *this; }
+    constexpr Row& Border() { return s_.border = true, *this; }
+    constexpr Row& Centred() { return s_.align = TextAlign::Centre, *this; }
+    constexpr Row& ToolTip(std::u16string_view v) { return s_.toolTip = v, *this; }
+    constexpr Row& Picture(std::string_view v) { return s_.picture = v, *this; }
+    constexpr Row& Tab(int v) { return s_.tabIndex = v, *this; }
+    constexpr operator ControlDesign() const { return s_; }
 
 private:
-    ControlSpec s_;
+    ControlDesign s_;
 };
 
 constexpr std::string_view kWindowItself;
 
 // Summary table inside Frame1: heading and value of each row.
-constexpr ControlSpec SummaryHeading(std::string_view name, int top, std::u16string_view caption,
+constexpr ControlDesign SummaryHeading(std::string_view name, int top, std::u16string_view caption,
                                      int tab) {
-    return Spec(K::Label, name, "Frame1", {5400, top, 1755, 315})
+    return Row(K::Label, name, "Frame1", {5400, top, 1755, 315})
         .Caption(caption).Font(kSummaryFont).Fore(kNavy).Back(kLightYellow).Border().Tab(tab);
 }
 
-constexpr ControlSpec SummaryValue(std::string_view name, int top, int tab) {
-    return Spec(K::Label, name, "Frame1", {7155, top, 1890, 315})
+constexpr ControlDesign SummaryValue(std::string_view name, int top, int tab) {
+    return Row(K::Label, name, "Frame1", {7155, top, 1890, 315})
         .Font(kSummaryFont).Fore(kNavy).Back(kLightYellow).Border().Tab(tab);
 }
 
 // Last-run panel Frame2: heading and value of each row.
-constexpr ControlSpec LastRunHeading(std::string_view name, int top, std::u16string_view caption,
+constexpr ControlDesign LastRunHeading(std::string_view name, int top, std::u16string_view caption,
                                      int tab) {
-    return Spec(K::Label, name, "Frame2", {90, top, 2475, 450})
+    return Row(K::Label, name, "Frame2", {90, top, 2475, 450})
         .Caption(caption).Font(kLastRunHeadingFont).Fore(kNavy).Back(kLightGreen).Border().Tab(tab);
 }
 
-constexpr ControlSpec LastRunValue(std::string_view name, int top, std::u16string_view caption,
+constexpr ControlDesign LastRunValue(std::string_view name, int top, std::u16string_view caption,
                                    int tab) {
-    return Spec(K::Label, name, "Frame2", {2610, top, 1095, 465})
+    return Row(K::Label, name, "Frame2", {2610, top, 1095, 465})
         .Caption(caption).Font(kLastRunValueFont).Fore(kNavy).Back(kLightGreen).Border().Tab(tab);
 }
 
-constexpr ControlSpec PictureButton(std::string_view name, int left, std::u16string_view caption,
+constexpr ControlDesign PictureButton(std::string_view name, int left, std::u16string_view caption,
                                     std::string_view picture, std::u16string_view toolTip, int tab) {
-    return Spec(K::CommandButton, name, kWindowItself, {left, 150, 840, 915})
+    return Row(K::CommandButton, name, kWindowItself, {left, 150, 840, 915})
         .Caption(caption).Picture(picture).ToolTip(toolTip).Tab(tab);
 }
 
-constexpr ControlSpec TrafficLight(std::string_view name, std::string_view picture) {
-    return Spec(K::Image, name, "Frame1", {585, 225, 480, 480}).Picture(picture);
+constexpr ControlDesign TrafficLight(std::string_view name, std::string_view picture) {
+    return Row(K::Image, name, "Frame1", {585, 225, 480, 480}).Picture(picture);
 }
 
-constexpr ControlSpec Frame(std::string_view name, std::string_view container, TwipsRect rect,
+constexpr ControlDesign Frame(std::string_view name, std::string_view container, TwipsRect rect,
                             std::u16string_view caption, int tab) {
-    return Spec(K::Frame, name, container, rect).Caption(caption).Font(kFrameFont).Border().Tab(tab);
+    return Row(K::Frame, name, container, rect).Caption(caption).Font(kFrameFont).Border().Tab(tab);
 }
 
-const std::array<ControlSpec, 37> kControls{
+const std::array<ControlDesign, 37> kControls{
     // The window: banner and separator behind everything, then the frames and buttons.
-    Spec(K::Image, "Image1", kWindowItself, {225, 150, 5220, 1050}).Picture(":/pictures/banner.svg"),
-    Spec(K::Line, "Line1(0)", kWindowItself, {100, 1275, 9200, 15}).Fore(kBlack),
-    Spec(K::Line, "Line1(1)", kWindowItself, {100, 1290, 9200, 15}).Fore(kWhite),
-    Spec(K::Frame, "Frame1", kWindowItself, {135, 1395, 9165, 2670}).Border().Tab(4),
+    Row(K::Image, "Image1", kWindowItself, {225, 150, 5220, 1050}).Picture(":/pictures/banner.svg"),
+    Row(K::Line, "Line1(0)", kWindowItself, {100, 1275, 9200, 15}).Fore(kBlack),
+    Row(K::Line, "Line1(1)", kWindowItself, {100, 1290, 9200, 15}).Fore(kWhite),
+    Row(K::Frame, "Frame1", kWindowItself, {135, 1395, 9165, 2670}).Border().Tab(4),
     Frame("fraMondai", kWindowItself, {150, 4140, 2535, 2490}, u"出題リスト", 7),
     Frame("Frame3", kWindowItself, {2790, 4140, 6540, 2490},
           u"履歴\u3000プレイ日時 \u3000問題数\u3000\u3000時間\u3000\u3000秒当タイプ数\u3000キー当秒数\u3000", 9),
@@ -111,12 +111,12 @@ const std::array<ControlSpec, 37> kControls{
     TrafficLight("imgStart(1)", ":/pictures/light-red.svg"),
     TrafficLight("imgStart(2)", ":/pictures/light-yellow.svg"),
     TrafficLight("imgStart(3)", ":/pictures/light-green.svg"),
-    Spec(K::Label, "lblInpkey", "Frame1", {150, 765, 1365, 1740})
+    Row(K::Label, "lblInpkey", "Frame1", {150, 765, 1365, 1740})
         .Font({kTimes, 72, true}).Fore(kTeal).Border().Centred().Tab(6),
-    Spec(K::Label, "lblMondai", "Frame1", {1590, 1980, 7335, 540})
+    Row(K::Label, "lblMondai", "Frame1", {1590, 1980, 7335, 540})
         .Font({kTimes, 20.25, true}).Border().ToolTip(u"クリックで表示／非表示を切り替えます").Tab(5),
-    Spec(K::TextBox, "txtInpKey", "Frame1", {8910, 1980, 105, 530}).Font({kPGothic, 8.25}).Tab(30),
-    Spec(K::Frame, "Frame2", "Frame1", {1575, 180, 3750, 1770}).Tab(11),  // no outline
+    Row(K::TextBox, "txtInpKey", "Frame1", {8910, 1980, 105, 530}).Font({kPGothic, 8.25}).Tab(30),
+    Row(K::Frame, "Frame2", "Frame1", {1575, 180, 3750, 1770}).Tab(11),  // no outline
     SummaryHeading("lblMidashi(0)", 270, u" トータル回数", 17),
     SummaryValue("lblToKaisu", 270, 14),
     SummaryHeading("lblMidashi(1)", 585, u" トータルタイプ数", 18),
@@ -137,14 +137,14 @@ const std::array<ControlSpec, 37> kControls{
     LastRunValue("lblDbyou2", 1215, u"100.0%", 24),
 
     // Remaining characters, problem list and history.
-    Spec(K::Label, "lblNokori", "Frame4", {90, 180, 3480, 1320})
+    Row(K::Label, "lblNokori", "Frame4", {90, 180, 3480, 1320})
         .Font({kTimes, 65.25, true, true}).Fore(kMaroon).Centred().Tab(29),
-    Spec(K::FileListBox, "filMondai", "fraMondai", {135, 270, 2280, 2115})
+    Row(K::FileListBox, "filMondai", "fraMondai", {135, 270, 2280, 2115})
         .Font(kFrameFont).ToolTip(u"クリックで問題を選択して下さい").Tab(8),
-    Spec(K::ListBox, "lstRireki", "Frame3", {135, 270, 6285, 2010}).Font({kGothic, 9.75}).Tab(10),
+    Row(K::ListBox, "lstRireki", "Frame3", {135, 270, 6285, 2010}).Font({kGothic, 9.75}).Tab(10),
 };
 
-constexpr WindowSpec kWindow{u"Bellmora", 9465, 6780, ":/pictures/icon.svg"};
+constexpr WindowDesign kWindow{u"Bellmora", 9465, 6780, ":/pictures/icon.svg"};
 
 int RoundTwips(int twips) {
     return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
@@ -158,11 +158,11 @@ PixelRect ToPixels(TwipsRect twips) {
     return {x, y, RoundTwips(twips.left + twips.width) - x, RoundTwips(twips.top + twips.height) - y};
 }
 
-const WindowSpec& MainWindowSpec() {
+const WindowDesign& MainWindowDesign() {
     return kWindow;
 }
 
-std::span<const ControlSpec> MainWindowControls() {
+std::span<const ControlDesign> MainWindowControls() {
     return kControls;
 }
 

@@ -32,7 +32,7 @@ inline constexpr int kTwipsPerPixel = 15;
 // Rounds the edges, not the size, so that neighbouring controls keep meeting exactly.
 PixelRect ToPixels(TwipsRect twips);
 
-struct FontSpec {
+struct FontDesign {
     std::u16string_view face;  // empty: the window's default font
     double points = 0;
     bool bold = false;
@@ -41,13 +41,13 @@ struct FontSpec {
 
 // One control as the window was designed. A line's rectangle is its start point and its
 // length (a horizontal line one pixel high).
-struct ControlSpec {
+struct ControlDesign {
     ControlKind kind = ControlKind::Label;
     std::string_view name;       // array members carry their index: "imgStart(1)"
     std::string_view container;  // empty: the window itself
     TwipsRect rect;
     std::u16string_view caption;
-    FontSpec font;
+    FontDesign font;
     std::optional<Rgb> foreColour;  // unset: the platform's colour for the kind
     std::optional<Rgb> backColour;
     bool border = false;  // labels: a one-pixel line; frames: the frame's own outline
@@ -57,18 +57,18 @@ struct ControlSpec {
     int tabIndex = -1;
 };
 
-struct WindowSpec {
+struct WindowDesign {
     std::u16string_view caption;
     int clientWidth = 0;  // twips
     int clientHeight = 0;
     std::string_view icon;
 };
 
-const WindowSpec& MainWindowSpec();
+const WindowDesign& MainWindowDesign();
 
 // Every control of the main window. Siblings stand from back to front and a container
 // comes before its children.
-std::span<const ControlSpec> MainWindowControls();
+std::span<const ControlDesign> MainWindowControls();
 
 // The controls that take the keyboard focus, in the order the Tab key visits them.
 bool TakesFocus(ControlKind kind);

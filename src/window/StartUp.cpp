@@ -25,7 +25,8 @@ void SubstituteFonts() {
 // Message-box buttons and the input box's menu read in Japanese whatever the locale.
 void LoadJapaneseQtTexts(QApplication& app) {
     auto* translator = new QTranslator(&app);
-    if (translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (translator->load(QStringLiteral("qtbase_ja"), folder))
         QApplication::installTranslator(translator);
     else
         delete translator;

@@ -34,10 +34,12 @@ QtControlSet CreateControls(QWidget& window, QTimer& tmrStart) {
     const ControlMap c = BuildControls(window, MainWindowControls());
     QtControlSet set;
     const std::pair<Label, std::string_view> labels[] = {
-        {Label::Inpkey, "lblInpkey"},   {Label::Mondai, "lblMondai"},  {Label::Nokori, "lblNokori"},
-        {Label::Djikan, "lblDjikan"},   {Label::Dbyou, "lblDbyou"},    {Label::Dbyou2, "lblDbyou2"},
-        {Label::ToKaisu, "lblToKaisu"}, {Label::ToMoji, "lblToMoji"},  {Label::ToJikan, "lblToJikan"},
-        {Label::MaxByou, "lblMaxByou"}, {Label::MinByou, "lblMinByou"},
+        {Label::Inpkey, "lblInpkey"},   {Label::Mondai, "lblMondai"},
+        {Label::Nokori, "lblNokori"},   {Label::Djikan, "lblDjikan"},
+        {Label::Dbyou, "lblDbyou"},     {Label::Dbyou2, "lblDbyou2"},
+        {Label::ToKaisu, "lblToKaisu"}, {Label::ToMoji, "lblToMoji"},
+        {Label::ToJikan, "lblToJikan"}, {Label::MaxByou, "lblMaxByou"},
+        {Label::MinByou, "lblMinByou"},
     };
     for (const auto& [label, name] : labels)
         set.labels.at(static_cast<std::size_t>(label)) = Find<CaptionLabel>(c, name);
@@ -46,8 +48,10 @@ QtControlSet CreateControls(QWidget& window, QTimer& tmrStart) {
     set.filMondai = Find<FileListBox>(c, "filMondai");
     set.txtInpKey = Find<QLineEdit>(c, "txtInpKey");
     set.lstRireki = Find<QListWidget>(c, "lstRireki");
-    for (int i = 1; i <= 3; ++i)
-        set.imgStart.at(static_cast<std::size_t>(i)) = Find<QWidget>(c, "imgStart(" + std::to_string(i) + ")");
+    for (int i = 1; i <= 3; ++i) {
+        const std::string name = "imgStart(" + std::to_string(i) + ")";
+        set.imgStart.at(static_cast<std::size_t>(i)) = Find<QWidget>(c, name);
+    }
     set.tmrStart = &tmrStart;
     return set;
 }
@@ -65,6 +69,7 @@ frmMain::frmMain(std::unique_ptr<TextFiles> files)
     SetUpWindow();
     widgets_.filMondai->fill(QStringLiteral("*.txt"));
     WireEvents();
+    tmrStart_.setTimerType(Qt::PreciseTimer);  // the countdown's beeps a steady second apart
     tmrStart_.start(kCountdownInterval);
     timer2_.start(kTypingInterval);
     Dispatch(OnLoad);  // no timer can fire before it: the event loop is not running yet
@@ -73,11 +78,12 @@ frmMain::frmMain(std::unique_ptr<TextFiles> files)
 frmMain::~frmMain() = default;
 
 void frmMain::SetUpWindow() {
-    const WindowSpec& spec = MainWindowSpec();
-    setWindowTitle(QString::fromUtf16(spec.caption.data(), static_cast<qsizetype>(spec.caption.size())));
-    setWindowIcon(QIcon(QString::fromUtf8(spec.icon)));
+    const WindowDesign& design = MainWindowDesign();
+    const auto titleLength = static_cast<qsizetype>(design.caption.size());
+    setWindowTitle(QString::fromUtf16(design.caption.data(), titleLength));
+    setWindowIcon(QIcon(QString::fromUtf8(design.icon)));
     // A fixed size: the window manager offers neither resizing nor maximising.
-    setFixedSize(spec.clientWidth / kTwipsPerPixel, spec.clientHeight / kTwipsPerPixel);
+    setFixedSize(design.clientWidth / kTwipsPerPixel, design.clientHeight / kTwipsPerPixel);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
