@@ -105,6 +105,23 @@ TEST_F(Picks, PressOnOneNameAndReleaseOnAnotherPicksOnlyWhatThePressSelected) {
     EXPECT_EQ(picks_.count(), 1);
 }
 
+TEST_F(Picks, DoubleClickPicksOnce) {
+    QTest::mouseDClick(list_.viewport(), Qt::LeftButton, {},
+                       list_.visualItemRect(list_.item(2)).center());
+    Settle();
+    EXPECT_EQ(list_.selectedName(), QStringLiteral("c.txt"));
+    EXPECT_EQ(picks_.count(), 1);
+}
+
+TEST_F(Picks, ClickBelowTheNamesKeepsTheSelectionAndPicksNothing) {
+    ClickItem(list_, 1);
+    const QPoint belowTheNames(5, list_.viewport()->height() - 3);
+    QTest::mouseClick(list_.viewport(), Qt::LeftButton, {}, belowTheNames);
+    Settle();
+    EXPECT_EQ(list_.selectedName(), QStringLiteral("b.txt"));
+    EXPECT_EQ(picks_.count(), 1);
+}
+
 // Through the real window: a pick is a load of the problem file.
 TEST_F(FileList, ClickLoadsTheNameOnceAndAgainWhenClickedAgain) {
     WriteFile("a.txt", "abc");

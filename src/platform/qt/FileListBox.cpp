@@ -42,6 +42,8 @@ void FileListBox::focusInEvent(QFocusEvent* event) {
 void FileListBox::mousePressEvent(QMouseEvent* event) {
     pressedIndex_ = indexAt(event->position().toPoint());
     selectionChangedSincePress_ = false;
+    // Below the names a press changes nothing: the chosen name stays selected.
+    if (!pressedIndex_.isValid()) return event->accept();
     QListWidget::mousePressEvent(event);
 }
 
