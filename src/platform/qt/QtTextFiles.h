@@ -1,0 +1,16 @@
+#pragma once
+
+#include "TextFiles.h"
+
+namespace bellmora {
+
+// Text files of the working folder on a POSIX file system. Names are converted with
+// the platform's file name encoding.
+class QtTextFiles final : public TextFiles {
+public:
+    TextFileContent ReadText(const std::u16string& name) override;
+    bool Append(const std::u16string& name, std::string_view bytes) override;
+    bool Truncate(const std::u16string& name) override;
+};
+
+}  // namespace bellmora
