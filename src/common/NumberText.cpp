@@ -6,5 +6,4 @@ std::u16string FormatFixed(float, int) { return {}; }
 std::u16string FormatFixed(double, int) { return {}; }
 std::u16string FormatGeneral(float) { return {}; }
 std::u16string FormatShortest(double) { return {}; }
-std::optional<double> ParseNumber(std::u16string_view) { return std::nullopt; }
 }  // namespace bellmora
