@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -39,6 +40,10 @@ const DecodeCase kDecodeCases[] = {
      Repeat(u'a', kChunk - 1) + u"あ"},
     {"Utf8CharacterAcrossChunks", std::string(kChunk - 1, 'a') + "\xE3\x81\x82", ReadStatus::Ok,
      Repeat(u'a', kChunk - 1) + u"あ"},
+    {"Utf8BomBadByteInEarlierChunk", kBom + "\xFF" + std::string(kChunk, 'a'), ReadStatus::BadCharacters,
+     u"\uFFFD" + Repeat(u'a', kChunk)},
+    {"Cp932BadByteInEarlierChunk", "\x85\x40" + std::string(kChunk, 'a'), ReadStatus::BadCharacters,
+     u"\uFFFD" + Repeat(u'a', kChunk)},
     {"Cp932ByteAfterFirstChunkRereadsWholeFile", std::string(kChunk + 10, 'a') + "\x82\xA0",
      ReadStatus::Ok, Repeat(u'a', kChunk + 10) + u"あ"},
 };
@@ -59,9 +64,10 @@ INSTANTIATE_TEST_SUITE_P(Files, ReadTextDecoding, ::testing::ValuesIn(kDecodeCas
 
 using QtTextFilesTest = TempFolderTest;
 
-TEST_F(QtTextFilesTest, ReadText_MissingFileOrFolderIsUnreadable) {
+TEST_F(QtTextFilesTest, ReadText_MissingFileFolderOrPipeIsUnreadable) {
     fs::create_directory("folder.txt");
-    for (const std::u16string name : {u"missing.txt", u"folder.txt", u""}) {
+    ASSERT_EQ(::mkfifo("pipe.txt", 0600), 0);  // reading it would wait for a writer
+    for (const std::u16string name : {u"missing.txt", u"folder.txt", u"pipe.txt", u""}) {
         const TextFileContent content = QtTextFiles().ReadText(name);
         EXPECT_EQ(content.status, ReadStatus::Unreadable);
         EXPECT_TRUE(content.text.empty());

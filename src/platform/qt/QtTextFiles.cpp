@@ -150,27 +150,19 @@ TextFileContent Result(Pass pass, std::u16string text) {
     return {ReadStatus::Unreadable, {}};
 }
 
-// Opens for reading only what can be read as a text: not a folder, and no FIFO that
-// would block.
-std::optional<off_t> OpenRegularFile(const QByteArray& path, int& fd) {
-    fd = OpenRetrying(path, O_RDONLY | O_NONBLOCK);
-    struct stat info;
-    if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
-    return info.st_size;
-}
-
 }  // namespace
 
 TextFileContent QtTextFiles::ReadText(const std::u16string& name) {
     const auto path = Path(name);
     if (!path) return {ReadStatus::Unreadable, {}};
-    int rawFd = -1;
-    const auto size = OpenRegularFile(*path, rawFd);
-    Fd fd(rawFd);
-    if (!size) return {ReadStatus::Unreadable, {}};
+    // Only a plain file is a text: not a folder, and no FIFO whose reading would block.
+    Fd fd(OpenRetrying(*path, O_RDONLY | O_NONBLOCK));
+    struct stat info;
+    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
+        return {ReadStatus::Unreadable, {}};
 
     std::u16string text;
-    text.reserve(static_cast<std::size_t>(*size));  // never more characters than bytes
+    text.reserve(static_cast<std::size_t>(info.st_size));  // never more characters than bytes
     const bool hasBom = StartsWithUtf8Bom(fd.get());
     const Pass utf8 = DecodeUtf8(fd.get(), hasBom, text);
     if (hasBom || utf8 != Pass::BadCharacters) return Result(utf8, std::move(text));
