@@ -7,6 +7,8 @@
 namespace bellmora {
 
 // Number texts are locale-free: "." is the decimal point whatever the user's settings.
+// The formatters give an empty text for an infinity or a NaN; callers keep those out of
+// every list line, record and label. Zero, and a value that rounds to zero, has no sign.
 
 // Pattern "0.00" / "0.000": at least one digit before the point and exactly `decimals`
 // after it. The value is rounded as its shortest decimal form shows it (in its own
@@ -23,7 +25,8 @@ std::u16string FormatGeneral(float value);
 std::u16string FormatShortest(double value);
 
 // Reads an optional minus sign, digits and an optional "." with fraction digits (".5"
-// is a number). Anything else, or no digit at all, is not a number.
+// is a number). Anything else, no digit at all, or a value beyond double precision is
+// not a number.
 std::optional<double> ParseNumber(std::u16string_view text);
 
 }  // namespace bellmora

@@ -1,11 +1,109 @@
 #include "History.h"
 
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <vector>
+
+#include "ItemReader.h"
+#include "NumberText.h"
+#include "Summary.h"
+#include "Totals.h"
+
 namespace bellmora {
-// TODO(records): implement
-std::u16string RecordFileName(const std::u16string& problemName) { return problemName + u".REC"; }
-std::u16string FormatHistoryLine(const std::u16string&, const std::u16string&, const std::u16string&,
-                                 const std::u16string&, const std::u16string&) { return {}; }
-void ResetTotals(WindowState&) {}
-void LoadHistory(WindowState&, Platform&) {}
-void OnClearClick(WindowState&, Platform&) {}
+
+namespace {
+
+// Reads the five items of one record into the record fields; false when one of them
+// cannot be read.
+bool ReadRecord(ItemReader& reader, WindowState& st) {
+    return reader.ReadText(st.strRecDate) && reader.ReadNumber(st.sngRecMoji) &&
+           reader.ReadNumber(st.sngRecJikan) && reader.ReadNumber(st.sngRecByou) &&
+           reader.ReadNumber(st.sngRecByou2);
+}
+
+std::u16string StoredRecordLine(const WindowState& st) {
+    return FormatHistoryLine(st.strRecDate, FormatGeneral(st.sngRecMoji), FormatFixed(st.sngRecJikan, 2),
+                             FormatFixed(st.sngRecByou, 3), FormatFixed(st.sngRecByou2, 3));
+}
+
+// The nearest whole number, halves to the even neighbour.
+double RoundHalfEven(double value) {
+    const double rounded = std::round(value);
+    if (std::fabs(value - std::trunc(value)) != 0.5) return rounded;
+    return 2.0 * std::round(value / 2.0);
+}
+
+// Folds the stored record into the totals. False when its characters overflow the
+// 32-bit total: the record stays listed but is not counted, and reading stops.
+bool FoldStoredRecord(WindowState& st) {
+    const double moji = RoundHalfEven(static_cast<double>(st.lngToMoji) + st.sngRecMoji);
+    if (moji > std::numeric_limits<std::int32_t>::max() || moji < std::numeric_limits<std::int32_t>::min())
+        return false;
+    st.lngToMoji = static_cast<std::int32_t>(moji);
+    st.dblToJikan += static_cast<double>(st.sngRecJikan);
+    FoldBest(st, st.sngRecByou, st.sngRecByou2);
+    return true;
+}
+
+// The history lines of the record file, folded into the totals as they are read. A
+// missing file, a damaged record or an overflow ends the reading without a word; what
+// was read before stays.
+std::vector<std::u16string> ReadHistory(WindowState& st, Platform& p) {
+    std::vector<std::u16string> lines;
+    // A file with undecodable bytes is read as it came back: a number item holding a
+    // replacement character stops the reading there.
+    const TextFileContent file = p.files.ReadText(RecordFileName(st.strMondaiName));
+    if (file.status == ReadStatus::Unreadable) return lines;
+    ItemReader reader(file.text);
+    while (!reader.AtEnd()) {
+        if (!ReadRecord(reader, st)) break;
+        lines.push_back(StoredRecordLine(st));
+        if (!FoldStoredRecord(st)) break;
+    }
+    return lines;
+}
+
+}  // namespace
+
+std::u16string FormatHistoryLine(const std::u16string& date, const std::u16string& moji,
+                                 const std::u16string& jikan, const std::u16string& byou,
+                                 const std::u16string& byou2) {
+    return date + u"  " + moji + u"問　" + jikan + u"秒　" + byou + u"タイプ　" + byou2 + u"秒";
+}
+
+void ResetTotals(WindowState& st) {
+    st.lngToMoji = 0;
+    st.dblToJikan = 0;
+    st.sngMaxByou = 0;
+    st.sngMinByou = kNoRunMinByou;
+}
+
+void LoadHistory(WindowState& st, Platform& p) {
+    p.ui.ClearHistory();
+    ResetTotals(st);
+    // One append for the whole file: a history can hold tens of thousands of runs.
+    const std::vector<std::u16string> lines = ReadHistory(st, p);
+    if (!lines.empty()) {
+        p.ui.AppendHistory(lines);
+        p.ui.SetHistoryTopIndex(p.ui.HistoryCount() - 1);
+    }
+    ShowTotals(st, p);
+}
+
+void OnClearClick(WindowState& st, Platform& p) {
+    if (p.ui.HistoryCount() == 0) return;
+    const MessageAnswer answer =
+        p.dialogs.ShowMessage(st.strMondaiName + u"の履歴をクリアします", u"履歴クリア確認",
+                              MessageIcon::Warning, MessageButtons::OkCancel);
+    if (answer != MessageAnswer::Ok) return;
+    // A file that cannot be emptied keeps its records: the list and totals must go on
+    // showing them.
+    if (!p.files.Truncate(RecordFileName(st.strMondaiName)))
+        return WarnRecordFile(p, st.strMondaiName, u"を消去できませんでした");
+    p.ui.ClearHistory();
+    ResetTotals(st);
+    ShowTotals(st, p);
+}
+
 }  // namespace bellmora

@@ -3,12 +3,10 @@
 #include <string>
 
 #include "Platform.h"
+#include "RecordFile.h"
 #include "WindowState.h"
 
 namespace bellmora {
-
-// The record file of a problem: its name followed by ".REC".
-std::u16string RecordFileName(const std::u16string& problemName);
 
 // One line of the history list from the five texts of a run.
 std::u16string FormatHistoryLine(const std::u16string& date, const std::u16string& moji,

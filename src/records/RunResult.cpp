@@ -1,6 +1,112 @@
 #include "RunResult.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+#include "DateTime.h"
+#include "History.h"
+#include "NumberText.h"
+#include "RecordFile.h"
+#include "Summary.h"
+#include "Text.h"
+#include "Totals.h"
+
 namespace bellmora {
-// TODO(records): implement
-void RecordRun(WindowState&, Platform&) {}
+
+namespace {
+
+// A run's character count is a 16-bit figure.
+constexpr std::size_t kMaxMoji = std::numeric_limits<std::int16_t>::max();
+
+// A run that finished within the clock's resolution is credited with the shortest time
+// the figures can show, so that its speeds stay finite.
+constexpr std::u16string_view kShortestJikan = u"0.01";
+
+// One run's figures: the texts it shows and the values those texts stand for, which the
+// record file and the totals take.
+struct RunFigures {
+    std::u16string date;
+    int moji = 0;
+    std::u16string jikan, byou, byou2;
+    double jikanValue = 0, byouValue = 0, byou2Value = 0;
+};
+
+double ValueOf(const std::u16string& text) { return ParseNumber(text).value_or(0.0); }
+
+float ElapsedSeconds(const WindowState& st) {
+    float elapsed = st.sngEnd - st.sngStart;
+    if (st.sngEnd < st.sngStart) elapsed += kSecondsPerDay;  // the clock restarted at midnight
+    return elapsed;
+}
+
+RunFigures Measure(const WindowState& st, Platform& p, int moji) {
+    RunFigures f;
+    f.date = FormatDateTime(p.clock.Now());
+    f.moji = moji;
+    f.jikan = FormatFixed(ElapsedSeconds(st), 2);
+    f.jikanValue = ValueOf(f.jikan);
+    if (!(f.jikanValue > 0)) {
+        f.jikan = kShortestJikan;
+        f.jikanValue = ValueOf(f.jikan);
+    }
+    // The speeds come from the time as shown, not from the raw difference.
+    f.byou = FormatFixed(moji / f.jikanValue, 3);
+    f.byouValue = ValueOf(f.byou);
+    f.byou2 = FormatFixed(f.jikanValue / moji, 3);
+    f.byou2Value = ValueOf(f.byou2);
+    return f;
+}
+
+void ListRun(Platform& p, const RunFigures& f) {
+    p.ui.AppendHistory({FormatHistoryLine(f.date, IntegerText(f.moji), f.jikan, f.byou, f.byou2)});
+    p.ui.SetHistoryTopIndex(p.ui.HistoryCount() - 1);
+}
+
+// The run keeps its list line and its place in the totals even when the file refuses
+// it; the user is told, since the run will be missing the next time the problem loads.
+void AppendRecord(const WindowState& st, Platform& p, const RunFigures& f) {
+    const std::string line = FormatRecordLine(f.date, f.moji, f.jikanValue, f.byouValue, f.byou2Value);
+    if (!p.files.Append(RecordFileName(st.strMondaiName), line))
+        WarnRecordFile(p, st.strMondaiName, u"に書き込めませんでした");
+}
+
+std::int32_t AddSaturated(std::int32_t total, int moji) {
+    const std::int64_t sum = std::int64_t{total} + moji;
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        sum, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+// True when the run set a new best pace.
+bool FoldRun(WindowState& st, const RunFigures& f) {
+    st.lngToMoji = AddSaturated(st.lngToMoji, f.moji);
+    st.dblToJikan += f.jikanValue;
+    return FoldBest(st, static_cast<float>(f.byouValue), static_cast<float>(f.byou2Value));
+}
+
+void ShowRunLabels(Platform& p, const RunFigures& f) {
+    p.ui.SetCaption(Label::Djikan, u" " + f.jikan);
+    p.ui.SetCaption(Label::Dbyou, u" " + f.byou);
+    p.ui.SetCaption(Label::Dbyou2, u" " + f.byou2);
+}
+
+}  // namespace
+
+void RecordRun(WindowState& st, Platform& p) {
+    // A run of an empty text has nothing to score: its speeds would divide by zero.
+    const int moji = static_cast<int>(std::min(st.strMondai.size(), kMaxMoji));
+    if (moji == 0) return;
+
+    const RunFigures f = Measure(st, p, moji);
+    ListRun(p, f);
+    AppendRecord(st, p, f);
+    const bool newBest = FoldRun(st, f);
+    ShowTotals(st, p);
+    // The first run of a history always lowers the best; it is not congratulated.
+    if (newBest && p.ui.HistoryCount() > 1)
+        p.dialogs.ShowMessage(u"最高記録を更新しました！", u"おめでとうございます！",
+                              MessageIcon::Information, MessageButtons::Ok);
+    ShowRunLabels(p, f);
+}
+
 }  // namespace bellmora

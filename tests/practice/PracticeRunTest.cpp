@@ -207,6 +207,22 @@ TEST_F(PracticeRun, TimedRun_EndsAtTheLastCharacterAndReturnsToIdle) {
     EXPECT_EQ(st.blnCountdown, Flag::True);
 }
 
+TEST_F(PracticeRun, EachTimedRun_IsRecordedOnceWithItsEndTime) {
+    Loaded(u"abc");
+    Type(u"abc");  // outside a timed run: nothing is recorded
+    EXPECT_EQ(ui.HistoryCount(), 0);
+
+    w.clock.seconds = 100.0f;
+    Countdown();
+    w.clock.seconds = 102.5f;
+    Type(u"abc");
+    ASSERT_EQ(ui.HistoryCount(), 1);
+    EXPECT_EQ(ui.history[0], u"24/01/15 10:20:30  3問　2.50秒　1.200タイプ　0.833秒");
+    EXPECT_EQ(w.files.files[u"p.REC"], u"\"24/01/15 10:20:30\",3,2.5,1.2,0.833\r\n");
+    Type(u"abc");  // the text again after the run: no second record
+    EXPECT_EQ(ui.HistoryCount(), 1);
+}
+
 TEST_F(PracticeRun, KeysTypedBeforeTheGreenLight_MoveWhereTheRunBegins) {
     Loaded(u"abcd");
     Start();

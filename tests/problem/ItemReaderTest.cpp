@@ -90,7 +90,8 @@ TEST(ItemReader, ReadNumberFailsOnTextsThatAreNoNumber) {
 }
 
 TEST(ItemReader, ReadNumberRejectsValuesBeyondSinglePrecision) {
-    ItemReader reader(u"1" + std::u16string(39, u'0'));
+    const std::u16string text = u"1" + std::u16string(39, u'0');
+    ItemReader reader(text);
     float value = 0;
     EXPECT_FALSE(reader.ReadNumber(value));
 }

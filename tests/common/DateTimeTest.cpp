@@ -1,0 +1,33 @@
+#include <gtest/gtest.h>
+
+#include "DateTime.h"
+
+namespace bellmora {
+namespace {
+
+struct DateRow {
+    const char* name;
+    LocalDateTime when;
+    std::u16string_view expected;
+};
+void PrintTo(const DateRow& row, std::ostream* os) { *os << row.name; }
+
+class FormatDateTimeText : public ::testing::TestWithParam<DateRow> {};
+
+TEST_P(FormatDateTimeText, WritesTwoDigitsForEveryPart) {
+    EXPECT_EQ(FormatDateTime(GetParam().when), GetParam().expected);
+}
+
+const DateRow kDateRows[] = {
+    {"RecordExample", {2024, 1, 15, 10, 20, 30}, u"24/01/15 10:20:30"},
+    {"SingleDigitsGetLeadingZero", {2009, 2, 3, 4, 5, 6}, u"09/02/03 04:05:06"},
+    {"Midnight", {2024, 12, 31, 0, 0, 0}, u"24/12/31 00:00:00"},
+    {"LastSecondOfDay", {2023, 6, 30, 23, 59, 59}, u"23/06/30 23:59:59"},
+    {"CenturyYearShowsZeroZero", {2000, 1, 1, 12, 0, 0}, u"00/01/01 12:00:00"},
+    {"NextCentury", {2105, 7, 7, 7, 7, 7}, u"05/07/07 07:07:07"},
+};
+INSTANTIATE_TEST_SUITE_P(Rows, FormatDateTimeText, ::testing::ValuesIn(kDateRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace bellmora

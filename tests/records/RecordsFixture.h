@@ -1,0 +1,43 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "FakePlatform.h"
+#include "History.h"
+
+namespace bellmora::test {
+
+// A window with the problem "abc" chosen: a text of 120 characters and no history yet.
+class RecordsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        w.Load();
+        w.st.strMondai = std::u16string(120, u'あ');
+        w.st.strMondaiName = u"abc";
+        ResetTotals(w.st);
+    }
+
+    // The record file's content, or "(none)" when it does not exist.
+    std::u16string RecordFile() const {
+        auto it = w.files.files.find(u"abc.REC");
+        return it == w.files.files.end() ? u"(none)" : it->second;
+    }
+
+    FakeWindow w;
+};
+
+// A failing table row is reported by its name.
+template <typename Row>
+    requires requires(const Row& r) { r.name; }
+void PrintTo(const Row& row, std::ostream* os) {
+    *os << row.name;
+}
+
+template <typename Row>
+std::string RowName(const ::testing::TestParamInfo<Row>& info) {
+    return info.param.name;
+}
+
+}  // namespace bellmora::test
