@@ -156,6 +156,14 @@ TEST_P(ProblemRefusalRows, WarnsAndChangesNothing) {
 INSTANTIATE_TEST_SUITE_P(Files, ProblemRefusalRows, testing::ValuesIn(kRefusalRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(ProblemLoad, Load_ReadsTheHistoryOfTheRecordFileNamedAfterIt) {
+    w.files.files[u"abc.REC"] = u"\"24/01/15 10:20:30\",100,100,1,1\r\n";
+    Click(u"abc.txt", u"abc");
+    const std::vector<std::u16string> lines = {u"24/01/15 10:20:30  100問　100.00秒　1.000タイプ　1.000秒"};
+    EXPECT_EQ(ui.history, lines);
+    EXPECT_EQ(st.lngToMoji, 100);
+}
+
 TEST_F(ProblemLoad, NothingSelected_DoesNothing) {
     const Shown before = Now();
     const int reads = w.files.reads;
