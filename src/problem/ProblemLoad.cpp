@@ -1,6 +1,88 @@
 #include "ProblemLoad.h"
 
+#include "History.h"
+#include "ItemReader.h"
+#include "Text.h"
+
 namespace bellmora {
-// TODO(problem): implement
-void OnFileListClick(WindowState&, Platform&) {}
+
+namespace {
+
+constexpr std::size_t kExtensionLength = 4;  // ".txt"
+
+ProblemText JoinItems(std::u16string_view content) {
+    ProblemText problem{ProblemRead::Ok, {}};
+    ItemReader reader(content);
+    std::u16string item;
+    for (int items = 1; !reader.AtEnd() && reader.ReadText(item); ++items) {
+        if (items > kMaxProblemLength) return {ProblemRead::TooLong, {}};
+        if (problem.text.size() + item.size() > static_cast<std::size_t>(kMaxProblemLength))
+            return {ProblemRead::TooLong, {}};
+        problem.text += item;
+    }
+    return problem;
+}
+
+void RefuseFile(Platform& p, const std::u16string& text) {
+    p.dialogs.ShowMessage(text, u"問題未選択", MessageIcon::Warning, MessageButtons::Ok);
+}
+
+// Says what is wrong with the file; nothing is loaded then.
+void RefuseProblem(Platform& p, const std::u16string& fileName, ProblemRead status) {
+    const std::u16string file = u"問題ファイル（" + fileName + u"）";
+    switch (status) {
+    case ProblemRead::Unreadable: return RefuseFile(p, file + u"を読み込めませんでした");
+    case ProblemRead::BadCharacters: return RefuseFile(p, file + u"に読めない文字があります");
+    case ProblemRead::TooLong: return RefuseFile(p, file + u"が長すぎます");
+    case ProblemRead::Ok: return;
+    }
+}
+
+std::u16string ProblemName(const std::u16string& fileName) {
+    const std::size_t keep = fileName.size() > kExtensionLength ? fileName.size() - kExtensionLength : 0;
+    return fileName.substr(0, keep);
+}
+
+void ShowProblem(WindowState& st, Platform& p) {
+    st.intMoji = static_cast<std::int16_t>(st.strMondai.size());  // at most kMaxProblemLength
+    const std::u16string count = IntegerText(st.intMoji);
+    p.ui.SetProblemFrameCaption(u"文字数　" + count + u"問");
+    p.ui.SetCaption(Label::Mondai, st.strMondai);
+    p.ui.SetCaption(Label::Nokori, count);
+    st.intPos = 1;
+    st.strInpKey = CharAt(st.strMondai, st.intPos);
+    p.ui.SetCaption(Label::Inpkey, st.strInpKey);
+    // Start is disabled during a countdown or a run and cannot take the focus; the
+    // typist keeps it where it is.
+    if (st.blnCountdown != Flag::True && st.blnTyping != Flag::True) p.ui.FocusStart();
+}
+
+}  // namespace
+
+ProblemText ReadProblemText(TextFiles& files, const std::u16string& fileName) {
+    const TextFileContent content = files.ReadText(fileName);
+    switch (content.status) {
+    case ReadStatus::Ok: return JoinItems(content.text);
+    case ReadStatus::Unreadable: return {ProblemRead::Unreadable, {}};
+    case ReadStatus::BadCharacters: return {ProblemRead::BadCharacters, {}};
+    }
+    return {ProblemRead::Unreadable, {}};
+}
+
+void OnFileListClick(WindowState& st, Platform& p) {
+    const std::u16string fileName = p.ui.SelectedFileName();
+    if (fileName.empty()) return;
+    if (IsReadMeName(fileName)) return RefuseFile(p, u"それは問題ファイルではありません");
+
+    // A file that cannot be a problem changes nothing: the current one stays in place.
+    ProblemText problem = ReadProblemText(p.files, fileName);
+    if (problem.status != ProblemRead::Ok) return RefuseProblem(p, fileName, problem.status);
+
+    st.strMondai = std::move(problem.text);
+    st.strMondaiName = ProblemName(fileName);
+    st.strMondaiFile = fileName;
+    LoadHistory(st, p);
+    ShowProblem(st, p);
+}
+
 }  // namespace bellmora

@@ -4,7 +4,8 @@
 
 namespace bellmora {
 
-// Stand-in until the text files of the problem branch are merged: reads UTF-8 only.
+// Text files of the working folder on a POSIX file system. Names are converted with
+// the platform's file name encoding.
 class QtTextFiles final : public TextFiles {
 public:
     TextFileContent ReadText(const std::u16string& name) override;
