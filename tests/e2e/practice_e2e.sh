@@ -36,8 +36,8 @@ history_ink() {
     local geometry x y
     eval "$(xdotool getwindowgeometry --shell "$win")"
     x=$((X + 186 + 10)); y=$((Y + 276 + 19))
-    import -window root -crop "415x130+${x}+${y}" +repage -colorspace gray -threshold 50% \
-        -negate -format '%[fx:round(mean*w*h)]' info:
+    import -window root png:- | convert - -crop "415x130+${x}+${y}" +repage -colorspace gray \
+        -threshold 50% -negate -format '%[fx:round(mean*w*h)]' info:
 }
 
 start_program
@@ -46,7 +46,7 @@ xdotool key Down                 # the focus starts on the problem list: choose 
 sleep 0.5
 xdotool key space                # the load moved the focus to Start
 sleep 4                          # three ticks of the countdown
-xdotool type --delay 30 'abc def'
+xdotool type --delay 60 'abc def'   # one key per typing step, even on a busy machine
 sleep 1
 
 [ -f drill.REC ] || fail "no record file was written"
