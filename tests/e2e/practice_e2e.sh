@@ -6,17 +6,19 @@ set -euo pipefail
 
 program=$(realpath "$1")
 work=$(mktemp -d)
-trap 'kill "${pid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill "${pid:-0}" "${xvfb:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
 cd "$work"
 printf 'abc def\r\n' > drill.txt   # one item; the typist types "abc def"
 
-# Everything below runs inside one X server.
-if [ -z "${BELLMORA_E2E_IN_X:-}" ]; then
-    export BELLMORA_E2E_IN_X=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$program"
-fi
+# A private X server; -displayfd picks a free display number without racing other tests,
+# and -noreset keeps it up between the two runs of the program.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$work/display")
+for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() { echo "FAIL: $*" >&2; cat "$work/stderr.log" >&2 2>/dev/null; exit 1; }
 
 start_program() {
     "$program" 2>"$work/stderr.log" &
