@@ -1,7 +1,6 @@
 #include "HelpWindow.h"
 
 #include <QAction>
-#include <QHeaderView>
 #include <QSplitter>
 #include <QStyle>
 #include <QToolBar>
@@ -27,12 +26,12 @@ QUrl EntryPage(const SitemapEntry& entry, const QUrl& contentsUrl) {
     return contentsUrl.resolved(QUrl(QString::fromStdU16String(entry.local)));
 }
 
-std::vector<SitemapEntry> ReadContents(const ChmArchive& archive, QUrl& contentsUrl) {
+HelpWindow::Contents ReadContents(const ChmArchive& archive) {
     const std::string path = archive.ContentsPath();
     const std::string* data = path.empty() ? nullptr : archive.Find(path);
     if (data == nullptr) return {};
-    contentsUrl = HelpBrowser::PageUrl(QString::fromStdString(path));
-    return ReadSitemap(DecodeHelpText(*data, true).toStdU16String());
+    return {HelpBrowser::PageUrl(QString::fromStdString(path)),
+            ReadSitemap(DecodeHelpText(*data, true).toStdU16String())};
 }
 
 }  // namespace
@@ -41,26 +40,12 @@ HelpWindow::HelpWindow(std::shared_ptr<const ChmArchive> archive, QWidget* paren
     : QMainWindow(parent), archive_(std::move(archive)) {
     const std::string& title = archive_->System().title;
     setWindowTitle(title.empty() ? kDefaultCaption : DecodeHelpText(title, false));
-
-    browser_ = new HelpBrowser(archive_, this);
-    contents_ = new QTreeWidget(this);
-    contents_->setHeaderLabel(QStringLiteral("目次"));
-    auto* splitter = new QSplitter(this);
-    splitter->addWidget(contents_);
-    splitter->addWidget(browser_);
-    splitter->setStretchFactor(1, 1);
-    splitter->setSizes({220, 620});
-    setCentralWidget(splitter);
-    resize(860, 620);
-
-    QUrl contentsUrl;
-    const std::vector<SitemapEntry> entries = ReadContents(*archive_, contentsUrl);
+    BuildPanes();
     BuildToolBar();
-    BuildContents(entries, contentsUrl);
-    startPage_ = ChooseStartPage(entries, contentsUrl);
-    contents_->setVisible(!entries.empty());
-    contentsAction_->setEnabled(!entries.empty());
-    contentsAction_->setChecked(!entries.empty());
+
+    const Contents contents = ReadContents(*archive_);
+    BuildContents(contents);
+    startPage_ = ChooseStartPage(contents);
 
     connect(contents_, &QTreeWidget::itemActivated, this, &HelpWindow::OpenEntry);
     connect(contents_, &QTreeWidget::itemClicked, this, &HelpWindow::OpenEntry);
@@ -71,9 +56,23 @@ void HelpWindow::ShowStartPage() {
     if (startPage_.isValid()) browser_->setSource(startPage_);
 }
 
+void HelpWindow::BuildPanes() {
+    browser_ = new HelpBrowser(archive_, this);
+    contents_ = new QTreeWidget(this);
+    contents_->setHeaderLabel(QStringLiteral("目次"));
+    auto* splitter = new QSplitter(this);
+    splitter->addWidget(contents_);
+    splitter->addWidget(browser_);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({220, 620});
+    setCentralWidget(splitter);
+    resize(860, 620);
+}
+
 void HelpWindow::BuildToolBar() {
     QToolBar* bar = addToolBar(QStringLiteral("操作"));
     bar->setMovable(false);
+    bar->toggleViewAction()->setVisible(false);  // the bar stays
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     QAction* back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("戻る"));
     QAction* forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("進む"));
@@ -90,9 +89,14 @@ void HelpWindow::BuildToolBar() {
     connect(contentsAction_, &QAction::toggled, contents_, &QWidget::setVisible);
 }
 
-void HelpWindow::BuildContents(const std::vector<SitemapEntry>& entries, const QUrl& contentsUrl) {
-    for (const SitemapEntry& entry : entries) contents_->addTopLevelItem(AddEntry(entry, contentsUrl, nullptr));
+void HelpWindow::BuildContents(const Contents& contents) {
+    for (const SitemapEntry& entry : contents.entries)
+        contents_->addTopLevelItem(AddEntry(entry, contents.url, nullptr));
     contents_->expandAll();
+    const bool hasContents = !contents.entries.empty();
+    contents_->setVisible(hasContents);
+    contentsAction_->setEnabled(hasContents);
+    contentsAction_->setChecked(hasContents);
 }
 
 QTreeWidgetItem* HelpWindow::AddEntry(const SitemapEntry& entry, const QUrl& contentsUrl, QTreeWidgetItem* parent) {
@@ -107,13 +111,13 @@ QTreeWidgetItem* HelpWindow::AddEntry(const SitemapEntry& entry, const QUrl& con
     return item;
 }
 
-QUrl HelpWindow::ChooseStartPage(const std::vector<SitemapEntry>& entries, const QUrl& contentsUrl) const {
+QUrl HelpWindow::ChooseStartPage(const Contents& contents) const {
     const std::string& topic = archive_->System().defaultTopic;
     if (!topic.empty()) {
         const QUrl page = HelpBrowser::PageUrl(DecodeHelpText(topic, false));
         if (browser_->HasPage(page)) return page;
     }
-    return FirstHeldPage(entries, contentsUrl);
+    return FirstHeldPage(contents.entries, contents.url);
 }
 
 QUrl HelpWindow::FirstHeldPage(const std::vector<SitemapEntry>& entries, const QUrl& contentsUrl) const {

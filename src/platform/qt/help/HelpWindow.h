@@ -30,18 +30,26 @@ public:
     const QUrl& StartPage() const { return startPage_; }
     void ShowStartPage();
 
+    // The contents file read into lines, with its own address, against which the lines
+    // name their pages.
+    struct Contents {
+        QUrl url;
+        std::vector<SitemapEntry> entries;
+    };
+
 private:
+    void BuildPanes();
     void BuildToolBar();
-    void BuildContents(const std::vector<SitemapEntry>& entries, const QUrl& contentsUrl);
+    void BuildContents(const Contents& contents);
     QTreeWidgetItem* AddEntry(const SitemapEntry& entry, const QUrl& contentsUrl, QTreeWidgetItem* parent);
-    QUrl ChooseStartPage(const std::vector<SitemapEntry>& entries, const QUrl& contentsUrl) const;
+    QUrl ChooseStartPage(const Contents& contents) const;
     QUrl FirstHeldPage(const std::vector<SitemapEntry>& entries, const QUrl& contentsUrl) const;
     void OpenEntry(QTreeWidgetItem* item);
     void MarkEntry(const QUrl& page);
 
     std::shared_ptr<const ChmArchive> archive_;
-    HelpBrowser* browser_;
-    QTreeWidget* contents_;
+    HelpBrowser* browser_ = nullptr;
+    QTreeWidget* contents_ = nullptr;
     QAction* contentsAction_ = nullptr;
     std::map<QString, QTreeWidgetItem*> entriesByPage_;  // by lower-case path
     QUrl startPage_;

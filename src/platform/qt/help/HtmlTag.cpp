@@ -54,13 +54,16 @@ bool AppendReference(std::u16string& out, std::u16string_view body) {
     return false;
 }
 
+// The longest reference body looked for: "#x10FFFF" and the named ones fit.
+constexpr std::size_t kMaxReferenceBody = 10;
+
 std::u16string ResolveReferences(std::u16string_view text) {
     std::u16string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const std::size_t end = text[i] == u'&' ? text.find(u';', i) : std::u16string_view::npos;
-        if (end != std::u16string_view::npos && end - i <= 12 &&
-            AppendReference(out, text.substr(i + 1, end - i - 1))) {
-            i = end;
+        const std::size_t end = text[i] == u'&' ? text.substr(i + 1, kMaxReferenceBody + 1).find(u';')
+                                                 : std::u16string_view::npos;
+        if (end != std::u16string_view::npos && AppendReference(out, text.substr(i + 1, end))) {
+            i += end + 1;
             continue;
         }
         out.push_back(text[i]);
