@@ -1,9 +1,67 @@
 #include "QtHelp.h"
 
+#include <QMessageBox>
+
+#include <memory>
+
+#include "ChmArchive.h"
+#include "HelpFileSearch.h"
+#include "HelpWindow.h"
+
 namespace bellmora {
 
-void QtHelp::Display(const std::u16string&) {}
+namespace {
 
-void QtHelp::CloseAll(const std::u16string&) {}
+void ShowWarningBox(QWidget* owner, const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok, owner);
+    box.setTextFormat(Qt::PlainText);  // the name comes from the caller; never read it as markup
+    box.exec();
+}
+
+QString CannotOpenText(const std::u16string& helpFile) {
+    return QStringLiteral("ヘルプファイル（%1）を開けませんでした").arg(QString::fromStdU16String(helpFile));
+}
+
+}  // namespace
+
+QtHelp::QtHelp(QWidget* owner)
+    : QtHelp([owner](const QString& caption, const QString& text) { ShowWarningBox(owner, caption, text); }) {}
+
+QtHelp::QtHelp(ErrorReport report) : report_(std::move(report)) {}
+
+QtHelp::~QtHelp() = default;
+
+void QtHelp::Display(const std::u16string& helpFile) {
+    std::unique_ptr<HelpWindow>& window = windows_[helpFile];
+    if (!window) window = OpenWindow(helpFile);
+    if (!window) {
+        windows_.erase(helpFile);
+        report_(QStringLiteral("Bellmora"), CannotOpenText(helpFile));
+        return;
+    }
+    window->ShowStartPage();
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void QtHelp::CloseAll(const std::u16string&) {
+    for (auto& entry : windows_) {
+        entry.second->close();
+        entry.second.release()->deleteLater();  // it may still be handling an event of its own
+    }
+    windows_.clear();
+}
+
+std::unique_ptr<HelpWindow> QtHelp::OpenWindow(const std::u16string& helpFile) const {
+    const std::optional<std::filesystem::path> location = FindHelpFile(helpFile, HelpFolders());
+    if (!location) return nullptr;
+    std::optional<ChmArchive> archive = ChmArchive::Open(*location);
+    if (!archive) return nullptr;
+    auto window = std::make_unique<HelpWindow>(std::make_shared<const ChmArchive>(std::move(*archive)));
+    if (!window->StartPage().isValid()) return nullptr;  // nothing in it to show
+    return window;
+}
 
 }  // namespace bellmora
