@@ -3,13 +3,23 @@
 #include <algorithm>
 
 #include <QMouseEvent>
+#include <QGlyphRun>
 #include <QPainter>
 
 namespace bellmora {
 
 CaptionLabel::CaptionLabel(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
+    // It fills its whole area itself, so a new caption repaints this label alone and not
+    // the frames behind it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
+
+namespace {
+// Enough characters for many widths of the label: the narrowest glyphs of its fonts are
+// several pixels wide.
+constexpr qsizetype kLaidOutCharacters = 400;
+}  // namespace
 
 void CaptionLabel::setCaption(const QString& caption) {
     if (caption == caption_) return;
@@ -27,25 +37,86 @@ void CaptionLabel::setCentred(bool centred) {
     update();
 }
 
-QString CaptionLabel::visiblePart() const {
-    qsizetype n = std::min<qsizetype>(caption_.size(), std::max(width(), 1));
-    // Never split a surrogate pair.
-    if (n < caption_.size() && caption_.at(n - 1).isHighSurrogate()) ++n;
-    return caption_.left(n);
+QRect CaptionLabel::textArea() const {
+    const int inset = border_ ? 1 : 0;
+    return rect().adjusted(inset + 1, inset, -inset - 1, -inset);
+}
+
+bool CaptionLabel::layoutCovers(qsizetype skip) const {
+    // A centred caption is short and laid out afresh: shifting would move it off centre.
+    if (layout_.lineCount() == 0 || skip < 0 || (centred_ && skip > 0)) return false;
+    const QTextLine line = layout_.lineAt(0);
+    const qsizetype laidOut = layout_.text().size();
+    if (skip > laidOut) return false;
+    const bool reachesEnd = laidOut == layoutSource_.size();
+    const bool fillsWidth = line.cursorToX(laidOut) - line.cursorToX(skip) > textArea().width();
+    if (!reachesEnd && !fillsWidth) return false;
+    return QStringView(layoutSource_).mid(skip) == caption_;
+}
+
+qsizetype CaptionLabel::prepareLayout() {
+    const qsizetype skip = layoutSource_.size() - caption_.size();
+    if (layoutSource_.size() >= caption_.size() && layoutCovers(skip)) return skip;
+
+    layoutSource_ = caption_;
+    QString start = caption_.left(kLaidOutCharacters);
+    if (start.size() < caption_.size() && start.back().isHighSurrogate()) start.chop(1);
+    // One line, whatever the text holds: a quoted item may run across line ends.
+    for (QChar& c : start)
+        if (c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator) c = u' ';
+    layout_.setText(start);
+    layout_.setFont(font());
+    QTextOption option(centred_ ? Qt::AlignHCenter : Qt::AlignLeft);
+    option.setWrapMode(QTextOption::NoWrap);
+    layout_.setTextOption(option);
+    layout_.beginLayout();
+    QTextLine line = layout_.createLine();
+    if (line.isValid()) line.setLineWidth(textArea().width());
+    layout_.endLayout();
+    return 0;
+}
+
+qsizetype CaptionLabel::visibleEnd(qsizetype skip, qreal shift) const {
+    const QTextLine line = layout_.lineAt(0);
+    const qsizetype end = line.xToCursor(shift + textArea().width(), QTextLine::CursorOnCharacter);
+    return std::max(skip, std::min<qsizetype>(layout_.text().size(), end + 1));
+}
+
+QString CaptionLabel::visiblePart() {
+    const qsizetype skip = prepareLayout();
+    if (layout_.lineCount() == 0) return {};
+    const qreal shift = layout_.lineAt(0).cursorToX(skip);
+    return caption_.left(visibleEnd(skip, shift) - skip);
 }
 
 void CaptionLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const int inset = border_ ? 1 : 0;
+    painter.fillRect(rect(), palette().color(backgroundRole()));
     if (border_) {
         painter.setPen(Qt::black);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-    const QRect textArea = rect().adjusted(inset + 1, inset, -inset - 1, -inset);
-    painter.setClipRect(textArea);
+    const QRect area = textArea();
+    painter.setClipRect(area);
     painter.setPen(palette().color(QPalette::WindowText));
-    const int align = Qt::AlignTop | (centred_ ? Qt::AlignHCenter : Qt::AlignLeft);
-    painter.drawText(textArea, align | Qt::TextSingleLine, visiblePart());
+    const qsizetype skip = prepareLayout();
+    if (layout_.lineCount() == 0) return;
+    const QTextLine line = layout_.lineAt(0);
+    const qreal shift = line.cursorToX(skip);
+    // Only the glyphs that can show: the layout holds hundreds more.
+    const QPointF origin(area.left() - shift, area.top());
+    for (const QGlyphRun& run : line.glyphRuns(skip, visibleEnd(skip, shift) - skip))
+        painter.drawGlyphRun(origin, run);
+}
+
+void CaptionLabel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) layout_.clearLayout();
+    QWidget::changeEvent(event);
+}
+
+void CaptionLabel::resizeEvent(QResizeEvent* event) {
+    layout_.clearLayout();
+    QWidget::resizeEvent(event);
 }
 
 void CaptionLabel::mousePressEvent(QMouseEvent* event) {

@@ -1,13 +1,18 @@
 #pragma once
 
 #include <QString>
+#include <QTextLayout>
 #include <QWidget>
 
 namespace bellmora {
 
 // A label that shows plain text on one line, cut off at its edges. It keeps its whole
-// caption but lays out only the part that can be seen, so a caption of thousands of
+// caption but lays out only a bounded start of it, so a caption of thousands of
 // characters costs no more to set and paint than a short one, and never resizes the label.
+//
+// While a text is typed, each new caption is the rest of the previous one. The layout of
+// the previous caption then serves again, drawn shifted to the left, so a keystroke costs
+// no new text shaping until the layout runs out.
 class CaptionLabel final : public QWidget {
     Q_OBJECT
 public:
@@ -19,9 +24,8 @@ public:
     void setBorder(bool border);
     void setCentred(bool centred);
 
-    // The part of the caption that can reach the label's width: no character is narrower
-    // than a pixel.
-    QString visiblePart() const;
+    // The characters of the caption that show, whole or in part.
+    QString visiblePart();
 
 signals:
     // A mouse button pressed and released on the label.
@@ -29,14 +33,27 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    QRect textArea() const;
+    // Lays out the start of the caption unless the current layout still covers it; gives
+    // the caption's first character's place in the layout.
+    qsizetype prepareLayout();
+    bool layoutCovers(qsizetype skip) const;
+    // One past the last character that shows, whole or in part.
+    qsizetype visibleEnd(qsizetype skip, qreal shift) const;
+
     QString caption_;
     bool border_ = false;
     bool centred_ = false;
     bool pressed_ = false;
+
+    QTextLayout layout_;
+    QString layoutSource_;  // the caption the layout was made from
 };
 
 }  // namespace bellmora

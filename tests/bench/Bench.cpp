@@ -1,0 +1,162 @@
+// Measures what matters to a typist on this machine and prints it with the conditions:
+// the CPU an idle window uses, the cost of one keystroke on the longest problem, and the
+// time to choose a problem whose record file holds 32 767 runs. Not a test: it asserts
+// nothing.
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "FileListBox.h"
+#include "StartUp.h"
+#include "frmMain.h"
+
+using namespace bellmora;
+
+namespace {
+
+constexpr int kLongest = 32767;
+
+double CpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+std::string CpuModel() {
+    std::ifstream cpuinfo("/proc/cpuinfo");
+    for (std::string line; std::getline(cpuinfo, line);)
+        if (line.rfind("model name", 0) == 0) return line.substr(line.find(':') + 2);
+    return "unknown";
+}
+
+void RunEventsFor(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// The window's own timers keep events coming, so the wait always ends.
+template <class Done>
+void RunEventsUntil(Done done) {
+    while (!done()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double Percentile(std::vector<double> values, double p) {
+    std::sort(values.begin(), values.end());
+    return values[static_cast<std::size_t>(p * (values.size() - 1))];
+}
+
+void WriteFiles() {
+    QFile longest(QStringLiteral("longest.txt"));
+    longest.open(QIODevice::WriteOnly);
+    // A Japanese passage as users practise it, repeated to the longest length.
+    const QString passage = QStringLiteral("吾輩は猫である。名前はまだ無い。どこで生れたかとんと見当がつかぬ。"
+                                           "何でも薄暗いじめじめした所でニャーニャー泣いていた事だけは記憶している。");
+    QString text;
+    while (text.size() < kLongest) text += passage;
+    text.truncate(kLongest);
+    longest.write(text.toUtf8());
+
+    QFile runs(QStringLiteral("runs.REC"));
+    runs.open(QIODevice::WriteOnly);
+    QByteArray records;
+    for (int i = 0; i < kLongest; ++i)
+        records += "\"24/01/15 10:20:30\",120,35.12,3.417,0.293\r\n";
+    runs.write(records);
+    QFile(QStringLiteral("runs.txt")).open(QIODevice::WriteOnly);
+}
+
+void Choose(FileListBox& list, const QString& name) {
+    list.setCurrentItem(list.findItems(name, Qt::MatchExactly).value(0));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    PrepareApplication(app);
+    QTemporaryDir folder;
+    QDir::setCurrent(folder.path());
+    WriteFiles();
+
+    frmMain window;
+    auto* list = window.findChild<FileListBox*>(QStringLiteral("filMondai"));
+    auto* input = window.findChild<QLineEdit*>(QStringLiteral("txtInpKey"));
+    auto* history = window.findChild<QListWidget*>(QStringLiteral("lstRireki"));
+
+    std::printf("Bellmora benchmark\n");
+    std::printf("  machine: %s, %ld cores, load average at start: ", CpuModel().c_str(),
+                sysconf(_SC_NPROCESSORS_ONLN));
+    std::ifstream loadavg("/proc/loadavg");
+    std::string load;
+    std::getline(loadavg, load);
+    std::printf("%s\n", load.c_str());
+    std::printf("  Qt %s, platform %s\n\n", qVersion(), qPrintable(QGuiApplication::platformName()));
+
+    // An idle window: a step waits for a key and the countdown timer ticks once a second.
+    RunEventsFor(1000);
+    const double idleStart = CpuSeconds();
+    RunEventsFor(10000);
+    const double idleCpu = CpuSeconds() - idleStart;
+    std::printf("idle window, 10 s: %.3f s CPU = %.2f %% of one core (target under 0.5 %%)\n",
+                idleCpu, idleCpu / 10.0 * 100.0);
+
+    // Choosing a problem with 32 767 recorded runs: read, list and total them all.
+    std::vector<double> loads;
+    for (int i = 0; i < 7; ++i) {
+        Choose(*list, QStringLiteral("longest.txt"));
+        RunEventsUntil([&] { return history->count() == 0 && window.state().strMondaiName == u"longest"; });
+        QElapsedTimer timer;
+        timer.start();
+        Choose(*list, QStringLiteral("runs.txt"));
+        RunEventsUntil([&] { return history->count() == kLongest; });
+        history->repaint();
+        loads.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::printf("choose a problem with %d recorded runs: median %.1f ms, max %.1f ms over %zu "
+                "(target under 50 ms)\n",
+                kLongest, Median(loads), *std::max_element(loads.begin(), loads.end()), loads.size());
+
+    // Keystrokes on the longest problem: from the change of the input box to the updated
+    // and repainted labels.
+    Choose(*list, QStringLiteral("longest.txt"));
+    RunEventsUntil([&] { return window.state().strMondaiName == u"longest"; });
+    std::vector<double> keys;
+    for (int i = 0; i < 400; ++i) {
+        RunEventsUntil([&] { return window.state().stepPhase == StepPhase::Waiting; });
+        const QString expected = QString::fromStdU16String(window.state().strInpKey);
+        QElapsedTimer timer;
+        timer.start();
+        input->setText(expected);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);  // the wait's test
+        // The window paints what changed, all at once, as its event loop would next.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        keys.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::printf("one keystroke on a %d-character problem: median %.3f ms, 95th percentile "
+                "%.3f ms over %zu keys (target median under 1 ms)\n",
+                kLongest, Median(keys), Percentile(keys, 0.95), keys.size());
+    return 0;
+}
