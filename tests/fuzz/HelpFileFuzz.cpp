@@ -1,0 +1,37 @@
+// Arbitrary bytes as a help file: opened as the viewer opens it (chmlib in a child
+// process), and fed straight to the parsers that work on what comes out of it.
+#include <string>
+#include <string_view>
+
+#include "ChmArchive.h"
+#include "ChmIsolatedUnpack.h"
+#include "ChmSystem.h"
+#include "FuzzFolder.h"
+#include "HelpCharset.h"
+#include "Sitemap.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    bellmora::fuzz::EnterPrivateFolder();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace bellmora;
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+
+    fuzz::WriteInput("help.chm", data, size);
+    ChmLimits limits;
+    limits.deadlineMilliseconds = 2000;
+    if (const auto archive = ChmArchive::Open("help.chm", limits)) {
+        archive->Find(archive->System().defaultTopic);
+        archive->ContentsPath();
+    }
+
+    ReadChmSystem(bytes);
+    DecodeChmObjects(bytes);
+    DeclaredCharset(bytes);
+    CodePageName(bytes);
+    std::u16string text(bytes.begin(), bytes.end());  // as Latin-1
+    ReadSitemap(text);
+    return 0;
+}
