@@ -56,7 +56,9 @@ std::vector<std::u16string> ReadHistory(WindowState& st, Platform& p) {
     const TextFileContent file = p.files.ReadText(RecordFileName(st.strMondaiName));
     if (file.status == ReadStatus::Unreadable) return lines;
     ItemReader reader(file.text);
-    while (!reader.AtEnd()) {
+    // Records never hold blank lines; skipping any that an editor left keeps the runs
+    // recorded after them readable.
+    for (reader.SkipBlankLines(); !reader.AtEnd(); reader.SkipBlankLines()) {
         if (!ReadRecord(reader, st)) break;
         lines.push_back(StoredRecordLine(st));
         if (!FoldStoredRecord(st)) break;

@@ -99,6 +99,17 @@ TEST_F(QtTextFilesTest, Append_CreatesFileAndAddsBytesExactly) {
     EXPECT_EQ(ReadBytes(fs::u8path("猫.REC")), first + second);
 }
 
+TEST_F(QtTextFilesTest, Append_StartsANewLineAfterALastLineWithoutLineEnd) {
+    const std::string record = "\"24/01/16 08:00:00\",12,3.5,3.429,0.292\r\n";
+    WriteBytes("cut.REC", "\"24/01/15 10:20:30\",100,100,1,1");
+    WriteBytes("unix.REC", "\"24/01/15 10:20:30\",100,100,1,1\n");
+    QtTextFiles files;
+    ASSERT_TRUE(files.Append(u"cut.REC", record));
+    ASSERT_TRUE(files.Append(u"unix.REC", record));
+    EXPECT_EQ(ReadBytes("cut.REC"), "\"24/01/15 10:20:30\",100,100,1,1\r\n" + record);
+    EXPECT_EQ(ReadBytes("unix.REC"), "\"24/01/15 10:20:30\",100,100,1,1\n" + record);
+}
+
 TEST_F(QtTextFilesTest, Append_FailsOnFullDiskAndOnFolder) {
     fs::create_symlink("/dev/full", "full.REC");
     fs::create_directory("folder.REC");

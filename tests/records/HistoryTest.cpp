@@ -94,6 +94,13 @@ const DamageRow kDamageRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Rows, LoadHistoryDamage, ::testing::ValuesIn(kDamageRows), RowName<DamageRow>);
 
+// Files edited by hand or made elsewhere: every run in them still reads back.
+TEST_F(LoadHistoryTest, BlankLinesAndMixedLineEndsKeepEveryRunReadable) {
+    Load(u"\r\n\"24/01/15 10:20:30\",100,100,1,1\n\n\r\n"
+         u"\"24/01/15 10:25:00\",120,35.12,3.417,0.293\r\r\n\n");
+    ExpectTheTwoGoodRecords();
+}
+
 TEST_F(LoadHistoryTest, FractionalCountShowsItsDecimalsAndAddsRoundedHalfToEven) {
     Load(u"\"24/01/15 10:20:30\",12.5,10,1.25,0.8\r\n");
     ASSERT_EQ(w.ui.history.size(), 1u);

@@ -171,16 +171,34 @@ TextFileContent QtTextFiles::ReadText(const std::u16string& name) {
     return Result(cp932, std::move(text));
 }
 
+namespace {
+
+// True for an empty file too: nothing to end.
+bool EndsWithLineEnd(int fd) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || info.st_size == 0) return true;
+    char last = 0;
+    if (ReadAt(fd, &last, 1, info.st_size - 1) != 1) return true;
+    return last == '\n' || last == '\r';
+}
+
+}  // namespace
+
 bool QtTextFiles::Append(const std::u16string& name, std::string_view bytes) {
     const auto path = Path(name);
     if (!path) return false;
-    Fd fd(OpenRetrying(*path, O_WRONLY | O_APPEND | O_CREAT));
+    Fd fd(OpenRetrying(*path, O_RDWR | O_APPEND | O_CREAT));
     if (fd.get() < 0) return false;
+    // A file whose last line has no line end (edited by hand, or cut short) would run the
+    // new line into it, and neither would read back: start a new line first.
+    std::string line;
+    if (!EndsWithLineEnd(fd.get())) line = "\r\n";
+    line.append(bytes);
     // One write, so a record line is never interleaved or left half written unnoticed.
     ssize_t written;
-    do written = ::write(fd.get(), bytes.data(), bytes.size());
+    do written = ::write(fd.get(), line.data(), line.size());
     while (written < 0 && errno == EINTR);
-    if (written < 0 || static_cast<std::size_t>(written) != bytes.size()) return false;
+    if (written < 0 || static_cast<std::size_t>(written) != line.size()) return false;
     if (::fsync(fd.get()) != 0) return false;
     return fd.Close();
 }
