@@ -32,14 +32,6 @@ void LoadJapaneseQtTexts(QApplication& app) {
         delete translator;
 }
 
-// The next character and the remaining count are drawn at 72 and 65 points, larger than
-// Qt keeps in its glyph cache by default (64 pixels); drawn as outlines they would cost
-// a millisecond a keystroke. Read once, at the first text drawn.
-void CacheLargeGlyphs() {
-    if (!qEnvironmentVariableIsSet("QT_MAX_CACHED_GLYPH_SIZE"))
-        qputenv("QT_MAX_CACHED_GLYPH_SIZE", "128");
-}
-
 }  // namespace
 
 void LoadPictures() {
@@ -54,7 +46,6 @@ void PrepareApplication(QApplication& app) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
     LoadJapaneseQtTexts(app);
     SubstituteFonts();
-    CacheLargeGlyphs();
 }
 
 }  // namespace bellmora

@@ -9,6 +9,9 @@
 set -euo pipefail
 
 program=$(realpath "$1")
+# ImageMagick by its own names: a machine may have something else as plain `convert`.
+im_import=$(command -v import-im6.q16 || command -v import)
+im_convert=$(command -v convert-im6.q16 || command -v convert)
 e2e_root=$(mktemp -d)
 pid=
 xvfb=
@@ -89,11 +92,11 @@ stop_program() {
 peak_memory_kb() { awk '/^VmHWM:/ { print $2 }' "/proc/$pid/status"; }
 
 # grab X Y W H: that rectangle of the window, as a picture on stdout.
-grab() { import -window root -crop "$3x$4+$((X + $1))+$((Y + $2))" +repage ppm:-; }
+grab() { "$im_import" -window root -crop "$3x$4+$((X + $1))+$((Y + $2))" +repage ppm:-; }
 
 # ink X Y W H: how many pixels of the rectangle are dark (text, lines): 0 when blank.
 ink() {
-    grab "$@" | convert - -colorspace gray -threshold 50% -negate -format '%[fx:round(mean*w*h)]' info:
+    grab "$@" | "$im_convert" - -colorspace gray -threshold 50% -negate -format '%[fx:round(mean*w*h)]' info:
 }
 
 # The history list, inside its border.
@@ -106,7 +109,7 @@ problem_text_ink() { ink 116 226 486 34; }
 # ink, counted from the row profile of the list. Ink-free rows between two lines make
 # the count exact whatever the lines say; the list shows 9 lines without scrolling.
 history_lines() {
-    grab 196 295 415 130 | convert - -colorspace gray -threshold 50% -negate -scale '1x130!' \
+    grab 196 295 415 130 | "$im_convert" - -colorspace gray -threshold 50% -negate -scale '1x130!' \
         -depth 16 txt:- |
         awk -F'[(,)]' 'NR > 1 { dark = $3 > 0; if (dark && !before) ++bands; before = dark }
                        END { print bands + 0 }'
@@ -120,7 +123,7 @@ wait_lines() {
 
 # The traffic light: red, yellow, green or off, from the colour of each lamp's centre.
 lamp() {
-    grab 63 113 1 22 | convert - -depth 8 txt:- |
+    grab 63 113 1 22 | "$im_convert" - -depth 8 txt:- |
         awk -F'[(,)]' '/^0,0:/  { red = $3 > 200 }
                        /^0,10:/ { yellow = $4 > 180 }
                        /^0,21:/ { green = $4 > 150 }

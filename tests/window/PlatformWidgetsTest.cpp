@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
@@ -38,6 +39,44 @@ TEST_F(PlatformWidgets, CaptionLabelShowsOnlyWhatFitsItsWidth) {
 
     label.setCaption(QString(2, u'm') + QStringLiteral(u"😀") + QString(200, u'm'));
     EXPECT_FALSE(label.visiblePart().back().isHighSurrogate());
+}
+
+struct Ink {
+    int pixels = 0;
+    double centreX = 0;  // of the inked pixels
+};
+
+Ink InkOf(QWidget& widget) {
+    const QImage image = widget.grab().toImage();
+    Ink ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 100) {
+                ++ink.pixels;
+                ink.centreX += x;
+            }
+    if (ink.pixels) ink.centreX /= ink.pixels;
+    return ink;
+}
+
+int InkPixels(QWidget& widget) { return InkOf(widget).pixels; }
+
+TEST_F(PlatformWidgets, CaptionLabelDrawsItsCaptionLeftOrCentred) {
+    for (const bool centred : {false, true}) {
+        CaptionLabel label;
+        label.setCentred(centred);
+        label.setFont(QFont(QStringLiteral("Times New Roman"), 72, QFont::Bold));
+        label.resize(232, 88);
+        const int empty = InkPixels(label);
+        label.setCaption(QStringLiteral("33"));
+        EXPECT_EQ(label.visiblePart(), QStringLiteral("33")) << "centred " << centred;
+        EXPECT_GT(InkPixels(label), empty + 100) << "centred " << centred;
+        label.setCaption(QStringLiteral(u"吾"));
+        const Ink ink = InkOf(label);
+        EXPECT_GT(ink.pixels, empty + 100) << "centred " << centred;
+        if (centred) EXPECT_NEAR(ink.centreX, 116, 10);
+        else EXPECT_LT(ink.centreX, 80);
+    }
 }
 
 // While a text is typed, each caption is the rest of the one before, drawn from the same

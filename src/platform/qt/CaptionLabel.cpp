@@ -10,9 +10,6 @@ namespace bellmora {
 
 CaptionLabel::CaptionLabel(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
-    // It fills its whole area itself, so a new caption repaints this label alone and not
-    // the frames behind it.
-    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 namespace {
@@ -66,7 +63,7 @@ qsizetype CaptionLabel::prepareLayout() {
         if (c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator) c = u' ';
     layout_.setText(start);
     layout_.setFont(font());
-    QTextOption option(centred_ ? Qt::AlignHCenter : Qt::AlignLeft);
+    QTextOption option(Qt::AlignLeft);  // a centred caption is placed when drawn
     option.setWrapMode(QTextOption::NoWrap);
     layout_.setTextOption(option);
     layout_.beginLayout();
@@ -91,7 +88,6 @@ QString CaptionLabel::visiblePart() {
 
 void CaptionLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().color(backgroundRole()));
     if (border_) {
         painter.setPen(Qt::black);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
@@ -103,8 +99,9 @@ void CaptionLabel::paintEvent(QPaintEvent*) {
     if (layout_.lineCount() == 0) return;
     const QTextLine line = layout_.lineAt(0);
     const qreal shift = line.cursorToX(skip);
-    // Only the glyphs that can show: the layout holds hundreds more.
-    const QPointF origin(area.left() - shift, area.top());
+    const qreal indent = centred_ ? (area.width() - line.naturalTextWidth()) / 2 : 0;
+    const QPointF origin(area.left() + indent - shift, area.top());
+    // Only the glyphs that can show: the layout of a long caption holds hundreds more.
     for (const QGlyphRun& run : line.glyphRuns(skip, visibleEnd(skip, shift) - skip))
         painter.drawGlyphRun(origin, run);
 }
