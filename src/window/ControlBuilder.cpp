@@ -49,6 +49,11 @@ QWidget* MakeLabel(const ControlDesign& design, QWidget* parent) {
     label->setCaption(ToQt(design.caption));
     label->setBorder(design.border);
     label->setCentred(design.align == TextAlign::Centre);
+    // A label fills its own background, as a Windows label does, so that a new caption
+    // repaints the label alone and not the frames behind it; but not under a frame's
+    // caption, which it would cover.
+    const auto* frame = qobject_cast<QGroupBox*>(parent);
+    if (!frame || frame->title().isEmpty()) label->setAutoFillBackground(true);
     return label;
 }
 

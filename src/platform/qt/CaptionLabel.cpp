@@ -1,5 +1,7 @@
 #include "CaptionLabel.h"
 
+#include "CharacterPictures.h"
+
 #include <algorithm>
 
 #include <QMouseEvent>
@@ -40,8 +42,7 @@ QRect CaptionLabel::textArea() const {
 }
 
 bool CaptionLabel::layoutCovers(qsizetype skip) const {
-    // A centred caption is short and laid out afresh: shifting would move it off centre.
-    if (layout_.lineCount() == 0 || skip < 0 || (centred_ && skip > 0)) return false;
+    if (layout_.lineCount() == 0 || skip < 0) return false;
     const QTextLine line = layout_.lineAt(0);
     const qsizetype laidOut = layout_.text().size();
     if (skip > laidOut) return false;
@@ -80,6 +81,7 @@ qsizetype CaptionLabel::visibleEnd(qsizetype skip, qreal shift) const {
 }
 
 QString CaptionLabel::visiblePart() {
+    if (centred_) return caption_;  // short, drawn whole
     const qsizetype skip = prepareLayout();
     if (layout_.lineCount() == 0) return {};
     const qreal shift = layout_.lineAt(0).cursorToX(skip);
@@ -95,12 +97,17 @@ void CaptionLabel::paintEvent(QPaintEvent*) {
     const QRect area = textArea();
     painter.setClipRect(area);
     painter.setPen(palette().color(QPalette::WindowText));
+    if (centred_) {
+        // Short and large: the next character, the remaining count.
+        const qreal indent = (area.width() - CharacterPictures::Width(font(), caption_)) / 2;
+        return CharacterPictures::Draw(painter, QPointF(area.left() + indent, area.top()), font(),
+                                       palette().color(QPalette::WindowText), caption_);
+    }
     const qsizetype skip = prepareLayout();
     if (layout_.lineCount() == 0) return;
     const QTextLine line = layout_.lineAt(0);
     const qreal shift = line.cursorToX(skip);
-    const qreal indent = centred_ ? (area.width() - line.naturalTextWidth()) / 2 : 0;
-    const QPointF origin(area.left() + indent - shift, area.top());
+    const QPointF origin(area.left() - shift, area.top());
     // Only the glyphs that can show: the layout of a long caption holds hundreds more.
     for (const QGlyphRun& run : line.glyphRuns(skip, visibleEnd(skip, shift) - skip))
         painter.drawGlyphRun(origin, run);

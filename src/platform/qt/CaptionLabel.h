@@ -12,7 +12,8 @@ namespace bellmora {
 //
 // While a text is typed, each new caption is the rest of the previous one. The layout of
 // the previous caption then serves again, drawn shifted to the left, so a keystroke costs
-// no new text shaping until the layout runs out.
+// no new text shaping until the layout runs out. A centred caption (a single character, a
+// count) is drawn from pictures of its characters.
 class CaptionLabel final : public QWidget {
     Q_OBJECT
 public:
@@ -24,7 +25,7 @@ public:
     void setBorder(bool border);
     void setCentred(bool centred);
 
-    // The characters of the caption that show, whole or in part.
+    // The characters of the caption that show, whole or in part (all of a centred one).
     QString visiblePart();
 
 signals:
