@@ -44,12 +44,7 @@ TEST_F(LoadHistoryTest, NoRecordFileGivesEmptyHistoryWithoutCreatingIt) {
     EXPECT_TRUE(w.ui.history.empty());
     EXPECT_EQ(RecordFile(), u"(none)");
     EXPECT_TRUE(w.dialogs.shown.empty());
-    EXPECT_EQ(w.st.lngToMoji, 0);
-    EXPECT_EQ(w.st.dblToJikan, 0.0);
-    EXPECT_EQ(w.st.sngMaxByou, 0.0f);
-    EXPECT_EQ(w.st.sngMinByou, 999.0f);
-    EXPECT_EQ(w.ui.Caption(Label::ToKaisu), u" 0回");
-    EXPECT_EQ(w.ui.Caption(Label::MinByou), u" 0秒／タイプ");
+    ExpectNoRunTotals();
 }
 
 TEST_F(LoadHistoryTest, ExampleRecordGivesItsLineAndTotals) {
@@ -237,13 +232,8 @@ TEST_F(ClearTest, OkEmptiesFileListAndTotals) {
     ASSERT_EQ(w.dialogs.shown.size(), 1u);
     EXPECT_EQ(RecordFile(), u"");
     EXPECT_TRUE(w.ui.history.empty());
-    EXPECT_EQ(w.st.lngToMoji, 0);
-    EXPECT_EQ(w.st.dblToJikan, 0.0);
-    EXPECT_EQ(w.st.sngMaxByou, 0.0f);
-    EXPECT_EQ(w.st.sngMinByou, 999.0f);
-    EXPECT_EQ(w.ui.Caption(Label::ToKaisu), u" 0回");
+    ExpectNoRunTotals();
     EXPECT_EQ(w.ui.Caption(Label::ToJikan), u" 0時間 0分 0秒");
-    EXPECT_EQ(w.ui.Caption(Label::MinByou), u" 0秒／タイプ");
 }
 
 TEST_F(ClearTest, RefusedTruncateWarnsAndKeepsHistory) {

@@ -25,6 +25,16 @@ protected:
         return it == w.files.files.end() ? u"(none)" : it->second;
     }
 
+    // The totals and summary of a history without runs.
+    void ExpectNoRunTotals() const {
+        EXPECT_EQ(w.st.lngToMoji, 0);
+        EXPECT_EQ(w.st.dblToJikan, 0.0);
+        EXPECT_EQ(w.st.sngMaxByou, 0.0f);
+        EXPECT_EQ(w.st.sngMinByou, 999.0f);
+        EXPECT_EQ(w.ui.Caption(Label::ToKaisu), u" 0回");
+        EXPECT_EQ(w.ui.Caption(Label::MinByou), u" 0秒／タイプ");
+    }
+
     FakeWindow w;
 };
 
