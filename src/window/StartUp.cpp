@@ -6,6 +6,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "CaptionLabelAccessible.h"
+
 // At global scope, outside every namespace: the resource initialiser is declared there.
 static void InitPictureResources() {
     Q_INIT_RESOURCE(pictures);
@@ -46,6 +48,7 @@ void PrepareApplication(QApplication& app) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
     LoadJapaneseQtTexts(app);
     SubstituteFonts();
+    InstallCaptionLabelAccessibility();
 }
 
 }  // namespace bellmora

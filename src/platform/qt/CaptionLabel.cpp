@@ -1,5 +1,6 @@
 #include "CaptionLabel.h"
 
+#include "CaptionLabelAccessible.h"
 #include "CharacterPictures.h"
 
 #include <algorithm>
@@ -24,6 +25,7 @@ void CaptionLabel::setCaption(const QString& caption) {
     if (caption == caption_) return;
     caption_ = caption;
     update();
+    NotifyCaptionChanged(this);
 }
 
 void CaptionLabel::setBorder(bool border) {
