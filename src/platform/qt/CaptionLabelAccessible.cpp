@@ -28,10 +28,9 @@ public:
     }
 
 private:
-    // Text drawn in the colour of its own background cannot be read.
+    // Text drawn transparent cannot be read.
     static bool IsHidden(const QWidget& label) {
-        const QPalette& palette = label.palette();
-        return palette.color(QPalette::WindowText) == palette.color(label.backgroundRole());
+        return label.palette().color(QPalette::WindowText).alpha() == 0;
     }
 };
 

@@ -15,6 +15,7 @@ namespace {
 void ShowWarningBox(QWidget* owner, const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);  // the name comes from the caller; never read it as markup
+    if (owner) box.setPalette(owner->palette());  // a window does not inherit its owner's colours
     box.exec();
 }
 
