@@ -93,8 +93,10 @@ QString CaptionLabel::visiblePart() {
 void CaptionLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (border_) {
-        painter.setPen(Qt::black);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        // The outermost pixel all round, edge to edge, so that at a scale such as 1.25 the
+        // line covers whole device pixels instead of falling between them.
+        painter.setPen(QPen(Qt::black, 1));
+        painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
     }
     const QRect area = textArea();
     painter.setClipRect(area);
