@@ -201,3 +201,16 @@ records() {
     local i
     for i in $(seq "$1"); do printf '"24/01/15 10:20:%02d",%s,0.01,800,0.001\r\n' "$i" "${2:-8}"; done
 }
+
+# Starts the accessibility (AT-SPI) bus of this D-Bus session, which the program must find
+# when it starts, and sets atspi to the command that reads and drives the program over it.
+# The script must run on a session bus of its own: see accessibility_e2e.sh.
+start_accessibility_bus() {
+    /usr/libexec/at-spi-bus-launcher --launch-immediately 2>/dev/null &
+    a11y_launcher=$!
+    trap 'kill "$a11y_launcher" 2>/dev/null; e2e_cleanup' EXIT
+    poll 10 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+        >/dev/null 2>&1 || fail "the accessibility bus did not start"
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    atspi="/usr/bin/python3 $(dirname "$(realpath "${BASH_SOURCE[0]}")")/atspi.py"
+}
