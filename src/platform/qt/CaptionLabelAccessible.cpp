@@ -2,6 +2,10 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QPointer>
+#include <QTimer>
+
+#include <vector>
 
 #include "CaptionLabel.h"
 
@@ -39,6 +43,39 @@ QAccessibleInterface* CreateInterface(const QString& className, QObject* object)
     return new CaptionLabelAccessible(static_cast<CaptionLabel*>(object));
 }
 
+// The labels whose names changed since the last announcement. They are announced once the
+// window has repainted, so that a keystroke shows on the screen as fast with a screen
+// reader listening as without; a label changed twice before then is announced once.
+class Announcements {
+public:
+    Announcements() {
+        timer_.setSingleShot(true);
+        timer_.setInterval(0);  // a timer, not a posted event: it runs after the repaint
+        QObject::connect(&timer_, &QTimer::timeout, [this] { AnnounceAll(); });
+    }
+
+    void Add(QWidget* label) {
+        for (const QPointer<QWidget>& pending : pending_)
+            if (pending == label) return;
+        pending_.emplace_back(label);
+        timer_.start();
+    }
+
+private:
+    void AnnounceAll() {
+        const std::vector<QPointer<QWidget>> labels = std::move(pending_);
+        pending_.clear();
+        for (const QPointer<QWidget>& label : labels) {
+            if (!label) continue;
+            QAccessibleEvent event(label.data(), QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
+
+    QTimer timer_;
+    std::vector<QPointer<QWidget>> pending_;
+};
+
 }  // namespace
 
 void InstallCaptionLabelAccessibility() {
@@ -48,8 +85,8 @@ void InstallCaptionLabelAccessibility() {
 
 void NotifyCaptionChanged(QWidget* label) {
     if (!QAccessible::isActive()) return;
-    QAccessibleEvent event(label, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
+    static Announcements* const announcements = new Announcements;  // lives as long as the program
+    announcements->Add(label);
 }
 
 }  // namespace bellmora

@@ -9,8 +9,8 @@ namespace bellmora {
 // while assistive technology listens, so installing the factory costs nothing otherwise.
 void InstallCaptionLabelAccessibility();
 
-// Tells listening assistive technology that a caption label's name has changed; does
-// nothing while none listens.
+// Tells listening assistive technology that a caption label's name has changed, once the
+// window has repainted; does nothing while none listens.
 void NotifyCaptionChanged(QWidget* label);
 
 }  // namespace bellmora
