@@ -2,8 +2,9 @@
 """Reads and drives Bellmora over AT-SPI, as a screen reader does.
 
     atspi.py show NAME...        until labels with all these names are found
-    atspi.py hear NAME...        prints "listening", then waits until a change of a
-                                 label's name to each of these has been announced
+    atspi.py hear NAME...        prints "listening" once the program knows of it, then
+                                 waits until a change of a label's name to each of
+                                 these has been announced
     atspi.py window TITLE [WxH]  until a window with this title shows (of this size);
                                  prints its role: "frame", "alert" (a message box)...
     atspi.py gone TITLE          until no window with this title shows
@@ -90,7 +91,14 @@ def hear(wanted):
     listener = Atspi.EventListener.new(on_name)
     listener.register("object:property-change:accessible-name")
     GLib.timeout_add(DEADLINE_MS, Atspi.event_quit)
-    print("listening", flush=True)
+
+    # The registry tells the program of a new listener on its own time; only then does the
+    # program send the events. A second is ample.
+    def ready():
+        print("listening", flush=True)
+        return False
+
+    GLib.timeout_add(1000, ready)
     Atspi.event_main()
     if not all(name in heard for name in wanted):
         print(f"no name change to {[n for n in wanted if n not in heard]!r}; heard {heard!r}")

@@ -12,13 +12,10 @@ if [ -z "${BELLMORA_PRIVATE_BUS:-}" ]; then
     BELLMORA_PRIVATE_BUS=1 exec dbus-run-session -- "$0" "$@"
 fi
 source "$(dirname "$0")/lib.sh" "$1"
-start_accessibility_bus
-
-export XDG_RUNTIME_DIR=$e2e_root/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+start_accessibility_bus  # and the runtime folder, where weston puts its socket
 weston --backend=headless-backend.so --socket=bellmora --idle-time=0 >"$e2e_root/weston.log" 2>&1 &
 weston=$!
-trap 'kill "$a11y_launcher" "$weston" 2>/dev/null; e2e_cleanup' EXIT
+trap 'kill "$weston" 2>/dev/null; e2e_cleanup' EXIT
 poll 10 test -S "$XDG_RUNTIME_DIR/bellmora" || fail "weston did not start: $(cat "$e2e_root/weston.log")"
 
 new_case wayland
