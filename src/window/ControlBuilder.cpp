@@ -4,11 +4,11 @@
 #include <vector>
 
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QListWidget>
 
 #include "CaptionLabel.h"
 #include "FileListBox.h"
+#include "InputBox.h"
 #include "PictureBox.h"
 #include "PictureButton.h"
 
@@ -81,12 +81,6 @@ QWidget* MakeLine(const ControlDesign& design, QWidget* parent) {
     return line;
 }
 
-// Japanese is typed through the input method: each committed character is a change.
-QWidget* MakeTextBox(QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setAttribute(Qt::WA_InputMethodEnabled);
-    return box;
-}
 
 void MakeListLike(QListWidget& list) {
     list.setSelectionMode(QAbstractItemView::SingleSelection);
@@ -102,7 +96,7 @@ QWidget* MakeWidget(const ControlDesign& design, QWidget* parent) {
         case ControlKind::Line: return MakeLine(design, parent);
         case ControlKind::Frame: return MakeFrame(design, parent);
         case ControlKind::Label: return MakeLabel(design, parent);
-        case ControlKind::TextBox: return MakeTextBox(parent);
+        case ControlKind::TextBox: return new InputBox(parent);
         case ControlKind::ListBox: {
             auto* list = new QListWidget(parent);
             MakeListLike(*list);

@@ -18,6 +18,8 @@ namespace {
 // Enough characters for many widths of the label: the narrowest glyphs of its fonts are
 // several pixels wide.
 constexpr qsizetype kLaidOutCharacters = 400;
+constexpr QChar kLineEndMark = u'↵';
+constexpr QChar kZeroWidthSpace = u'\u200B';
 }  // namespace
 
 void CaptionLabel::setCaption(const QString& caption) {
@@ -59,9 +61,14 @@ qsizetype CaptionLabel::prepareLayout() {
     layoutSource_ = caption_;
     QString start = caption_.left(kLaidOutCharacters);
     if (start.size() < caption_.size() && start.back().isHighSurrogate()) start.chop(1);
-    // One line, whatever the text holds: a quoted item may run across line ends.
-    for (QChar& c : start)
-        if (c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator) c = u' ';
+    // One line, whatever the text holds: a quoted item may run across line ends, which
+    // show as a mark to type (one for CR LF), each character keeping its place.
+    for (qsizetype i = 0; i < start.size(); ++i) {
+        QChar& c = start[i];
+        if (c == u'\n' && i > 0 && caption_.at(i - 1) == u'\r') c = kZeroWidthSpace;
+        else if (c == u'\n' || c == u'\r') c = kLineEndMark;
+        else if (c == QChar::LineSeparator || c == QChar::ParagraphSeparator) c = u' ';
+    }
     layout_.setText(start);
     layout_.setFont(font());
     QTextOption option(Qt::AlignLeft);  // a centred caption is placed when drawn
