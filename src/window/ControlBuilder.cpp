@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -82,10 +83,24 @@ QWidget* MakeLine(const ControlDesign& design, QWidget* parent) {
     return line;
 }
 
+// The release of a key changes nothing in a text box but its cursor, which it shows
+// anew: a repaint of its own after every keystroke. The input method has seen the
+// release before the box would.
+class KeyReleaseFilter final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        return event->type() == QEvent::KeyRelease;
+    }
+};
+
 // Japanese is typed through the input method: each committed character is a change.
 QWidget* MakeTextBox(QWidget* parent) {
     auto* box = new QLineEdit(parent);
     box->setAttribute(Qt::WA_InputMethodEnabled);
+    box->installEventFilter(new KeyReleaseFilter(box));
     return box;
 }
 
