@@ -31,14 +31,17 @@ void CharacterPictures::Use(const QFont& font) {
     margin_ = std::ceil(metrics.height() / 3);
     ascent_ = metrics.ascent();
     height_ = metrics.height();
-    advances_.clear();
+    glyphs_.clear();
     measured_ = true;
 }
 
-qreal CharacterPictures::Advance(const QString& character) {
-    auto it = advances_.constFind(character);
-    if (it == advances_.constEnd())
-        it = advances_.insert(character, QFontMetricsF(font_).horizontalAdvance(character));
+const CharacterPictures::Glyph& CharacterPictures::Measure(const QString& character) {
+    auto it = glyphs_.constFind(character);
+    if (it == glyphs_.constEnd()) {
+        const QFontMetricsF metrics(font_);
+        it = glyphs_.insert(character, {metrics.horizontalAdvance(character),
+                                        metrics.boundingRect(character)});
+    }
     return *it;
 }
 
@@ -69,10 +72,19 @@ qreal CharacterPictures::Width(const QFont& font, const QString& text) {
 }
 
 QRectF CharacterPictures::Bounds(const QPointF& origin, const QFont& font, const QString& text) {
-    if (text.isEmpty()) return {};
-    const qreal width = Width(font, text);
-    // A picture's size in device pixels is rounded; one pixel more on each side covers it.
-    return QRectF(origin.x() - margin_ - 1, origin.y() - 1, width + 2 * margin_ + 2, height_ + 2);
+    Use(font);
+    QRectF bounds;
+    qreal x = origin.x();
+    ForEachCharacter(text, [&](const QString& c) {
+        const Glyph& glyph = Measure(c);
+        const QRectF picture(std::round(x - margin_), std::round(origin.y()),
+                             glyph.advance + 2 * margin_ + 1, height_ + 1);
+        // Antialiasing and whole pixels reach two pixels beyond the outline at most.
+        const QRectF ink = glyph.ink.translated(x, origin.y() + ascent_).adjusted(-2, -2, 2, 2);
+        bounds |= ink & picture;
+        x += glyph.advance;
+    });
+    return bounds;
 }
 
 void CharacterPictures::Draw(QPainter& painter, const QPointF& origin, const QFont& font,

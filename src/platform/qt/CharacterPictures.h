@@ -3,19 +3,20 @@
 #include <QFont>
 #include <QHash>
 #include <QPixmap>
+#include <QRectF>
 #include <QString>
 
 class QColor;
 class QPainter;
 class QPointF;
-class QRectF;
 
 namespace bellmora {
 
 // Draws a short text in large type from pictures of its characters, each made once and
 // kept in Qt's pixmap cache. Qt draws glyphs over 64 pixels as outlines every time,
 // which costs the next character and the remaining count most of a keystroke. The
-// advance of each character is kept too: measuring one shapes it anew every time.
+// advance and the outline's bounds of each character are kept too: measuring one shapes
+// it anew every time.
 class CharacterPictures {
 public:
     // Width of the text as the pictures place it.
@@ -29,7 +30,12 @@ public:
 private:
     // Forgets the advances of another font.
     void Use(const QFont& font);
-    qreal Advance(const QString& character);
+    struct Glyph {
+        qreal advance = 0;
+        QRectF ink;  // the outline's bounds, from the pen position on the baseline
+    };
+    const Glyph& Measure(const QString& character);
+    qreal Advance(const QString& character) { return Measure(character).advance; }
     QPixmap Picture(const QString& prefix, const QColor& colour, const QString& character,
                     qreal ratio);
 
@@ -39,7 +45,7 @@ private:
     qreal margin_ = 0;  // room beside a character's advance for italic overhang
     qreal ascent_ = 0;
     qreal height_ = 0;
-    QHash<QString, qreal> advances_;
+    QHash<QString, Glyph> glyphs_;
 };
 
 }  // namespace bellmora
