@@ -3,8 +3,12 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QImage>
 #include <QLibraryInfo>
+#include <QPainter>
+#include <QPixmap>
 #include <QStyleHints>
+#include <QSvgRenderer>
 #include <QTranslator>
 
 // At global scope, outside every namespace: the resource initialiser is declared there.
@@ -42,6 +46,23 @@ void SteadyTextCursor() {
 
 }  // namespace
 
+QIcon PictureIcon(const QString& picture) {
+    LoadPictures();
+    QSvgRenderer renderer(picture);
+    QIcon icon;
+    for (const int side : {16, 32, 64, 128}) {
+        const QSize size = renderer.defaultSize().scaled(side, side, Qt::KeepAspectRatio);
+        if (size.isEmpty()) continue;
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        renderer.render(&painter);
+        painter.end();
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}
+
 void LoadPictures() {
     static const bool loaded = (InitPictureResources(), true);
     (void)loaded;
@@ -51,7 +72,7 @@ void PrepareApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Bellmora"));
     QApplication::setApplicationVersion(QStringLiteral("1.02"));
     LoadPictures();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
+    QApplication::setWindowIcon(PictureIcon(QStringLiteral(":/pictures/icon.svg")));
     LoadJapaneseQtTexts(app);
     SubstituteFonts();
     SteadyTextCursor();
