@@ -11,23 +11,35 @@ void FrameBox::paintEvent(QPaintEvent* event) {
     initStyleOption(&option);
     const Look look{size(),          devicePixelRatioF(), option.text, option.state,
                     palette().cacheKey(), font(),         style(),     autoFillBackground()};
-    if (picture_.isNull() || !(look == look_)) {
-        // Drawn on the background the widget fills, in an opaque picture like the window's
-        // own, so that a copy matches a direct paint to the last bit.
-        picture_ = QImage(size() * look.ratio,
-                          look.filled ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
-        picture_.setDevicePixelRatio(look.ratio);
-        picture_.fill(look.filled ? palette().color(backgroundRole()) : QColor(Qt::transparent));
-        QPainter painter(&picture_);
-        painter.setFont(font());
-        painter.setPen(palette().color(foregroundRole()));
-        style()->drawComplexControl(QStyle::CC_GroupBox, &option, &painter, this);
+    if (!(look == look_)) {
+        picture_ = QImage();
+        pictureRect_ = QRect();
         look_ = look;
+    }
+    const QRect asked = event->rect();
+    if (!pictureRect_.contains(asked)) {
+        if (asked == rect()) return QGroupBox::paintEvent(event);
+        drawPicture(option, pictureRect_.united(asked));
     }
     QPainter painter(this);
     for (const QRect& part : event->region())
-        painter.drawImage(part, picture_, QRectF(QPointF(part.topLeft()) * look.ratio,
-                                                  QSizeF(part.size()) * look.ratio));
+        painter.drawImage(part, picture_,
+                          QRectF(QPointF(part.topLeft() - pictureRect_.topLeft()) * look.ratio,
+                                 QSizeF(part.size()) * look.ratio));
+}
+
+void FrameBox::drawPicture(const QStyleOptionGroupBox& option, const QRect& part) {
+    // On the background the widget fills, in an opaque picture like the window's own.
+    picture_ = QImage(part.size() * look_.ratio,
+                      look_.filled ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    picture_.setDevicePixelRatio(look_.ratio);
+    picture_.fill(look_.filled ? palette().color(backgroundRole()) : QColor(Qt::transparent));
+    pictureRect_ = part;
+    QPainter painter(&picture_);
+    painter.translate(-part.topLeft());
+    painter.setFont(font());
+    painter.setPen(palette().color(foregroundRole()));
+    style()->drawComplexControl(QStyle::CC_GroupBox, &option, &painter, this);
 }
 
 }  // namespace bellmora

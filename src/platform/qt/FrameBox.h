@@ -7,10 +7,11 @@
 
 namespace bellmora {
 
-// A frame with an outline and a caption. The style draws it once into a picture, and
-// every later paint copies the part asked for: the remaining count changes with each
-// keystroke and shows through to the frame behind it, and the style's frame (its
-// caption laid out, its outline looked up) cost as much as the count itself.
+// A frame with an outline and a caption. The parts of it that show through behind
+// controls that repaint again and again (the remaining count at every keystroke) are
+// drawn by the style once, into a picture, and copied from it afterwards: the style's
+// frame, its caption laid out and its outline looked up anew, cost as much as the count.
+// A paint of the whole frame goes to the style directly.
 class FrameBox final : public QGroupBox {
     Q_OBJECT
 public:
@@ -20,7 +21,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // Everything the style's drawing depends on; a change draws the picture anew.
+    // Everything the style's drawing depends on; a change forgets the picture.
     struct Look {
         QSize size;
         qreal ratio = 0;
@@ -33,7 +34,10 @@ private:
         bool operator==(const Look&) const = default;
     };
 
+    void drawPicture(const QStyleOptionGroupBox& option, const QRect& part);
+
     QImage picture_;
+    QRect pictureRect_;  // the part of the frame the picture holds
     Look look_;
 };
 
