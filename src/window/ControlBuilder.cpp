@@ -8,6 +8,7 @@
 
 #include "CaptionLabel.h"
 #include "FileListBox.h"
+#include "FrameBox.h"
 #include "InputBox.h"
 #include "PictureBox.h"
 #include "PictureButton.h"
@@ -66,7 +67,7 @@ QWidget* MakeButton(const ControlDesign& design, QWidget* parent) {
 
 // Frames are opaque: a frame in front hides what lies behind it.
 QWidget* MakeFrame(const ControlDesign& design, QWidget* parent) {
-    QWidget* frame = design.border ? new QGroupBox(ToQt(design.caption), parent)
+    QWidget* frame = design.border ? new FrameBox(ToQt(design.caption), parent)
                                    : new QWidget(parent);
     frame->setAutoFillBackground(true);
     return frame;

@@ -83,7 +83,7 @@ void frmMain::SetUpWindow() {
     const WindowDesign& design = MainWindowDesign();
     const auto titleLength = static_cast<qsizetype>(design.caption.size());
     setWindowTitle(QString::fromUtf16(design.caption.data(), titleLength));
-    setWindowIcon(QIcon(QString::fromUtf8(design.icon)));
+    setWindowIcon(PictureIcon(QString::fromUtf8(design.icon)));
     // A fixed size: the window manager offers neither resizing nor maximising.
     setFixedSize(design.clientWidth / kTwipsPerPixel, design.clientHeight / kTwipsPerPixel);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -38,6 +38,13 @@ void InputBox::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
+// A release changes nothing in the box but its cursor, which a line edit would show anew:
+// a repaint of its own after every keystroke. The input method has seen the release before
+// the box would.
+void InputBox::keyReleaseEvent(QKeyEvent* event) {
+    event->accept();
+}
+
 void InputBox::inputMethodEvent(QInputMethodEvent* event) {
     // Shown first: a commit may end the run and open a message box before it returns.
     if (composition_) composition_->setComposition(event->preeditString(), event->attributes());
