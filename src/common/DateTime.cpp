@@ -11,6 +11,13 @@ void AppendTwoDigits(std::u16string& out, int value) {
 }
 }  // namespace
 
+float ClockSeconds(std::int32_t millisecondsSinceMidnight) {
+    // The quotient in double precision is within 2^-53 of the exact seconds, while no
+    // count of milliseconds in a day lies within 2^-34 of the middle between two floats;
+    // so rounding it to single precision gives the float nearest the exact value.
+    return static_cast<float>(millisecondsSinceMidnight / 1000.0);
+}
+
 std::u16string FormatDateTime(const LocalDateTime& when) {
     std::u16string out;
     out.reserve(17);

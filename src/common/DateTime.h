@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace bellmora {
@@ -16,6 +17,10 @@ struct LocalDateTime {
 
 // Pattern "yy/mm/dd hh:nn:ss": every part two digits with a leading zero.
 std::u16string FormatDateTime(const LocalDateTime& when);
+
+// The clock reading for a time of day in whole milliseconds: the single-precision value
+// nearest to the exact seconds, rounded once.
+float ClockSeconds(std::int32_t millisecondsSinceMidnight);
 
 // Seconds in a day: the clock reading (seconds since midnight) starts again here.
 inline constexpr float kSecondsPerDay = 86400.0f;

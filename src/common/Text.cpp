@@ -4,9 +4,38 @@
 
 namespace bellmora {
 
-std::u16string CharAt(std::u16string_view text, int pos) {
+namespace {
+
+bool IsLineEnd(std::u16string_view s) { return s == u"\r\n" || s == u"\r" || s == u"\n"; }
+bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
+}  // namespace
+
+std::u16string TypingUnitAt(std::u16string_view text, int pos) {
     if (pos < 1 || static_cast<std::size_t>(pos) > text.size()) return {};
-    return std::u16string(1, text[static_cast<std::size_t>(pos) - 1]);
+    const std::u16string_view rest = text.substr(static_cast<std::size_t>(pos) - 1);
+    const bool pair = rest.size() >= 2 && ((rest[0] == u'\r' && rest[1] == u'\n') ||
+                                           (IsHighSurrogate(rest[0]) && IsLowSurrogate(rest[1])));
+    return std::u16string(rest.substr(0, pair ? 2 : 1));
+}
+
+bool TypedUnitMatches(std::u16string_view typed, std::u16string_view unit) {
+    return typed == unit || (IsLineEnd(typed) && IsLineEnd(unit));
+}
+
+std::u16string ShownUnit(std::u16string_view unit) {
+    if (IsLineEnd(unit)) return u"↵";
+    if (unit == u"\t") return u"⇥";
+    return std::u16string(unit);
+}
+
+bool HasUntypableCharacter(std::u16string_view text) {
+    for (const char16_t c : text) {
+        if (c == u'\t' || c == u'\r' || c == u'\n') continue;
+        if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) return true;
+    }
+    return false;
 }
 
 std::u16string RestFrom(std::u16string_view text, int pos) {

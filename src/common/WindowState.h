@@ -47,4 +47,15 @@ struct WindowState {
     StepPhase stepPhase = StepPhase::Idle;
 };
 
+// A countdown is armed or a timed run is on: Start is disabled and the problem stays.
+inline bool RunInProgress(const WindowState& st) {
+    return st.blnCountdown == Flag::True || st.blnTyping == Flag::True;
+}
+
+// Tab is typed into the input box, instead of moving the focus on, while a run is in
+// progress (no key may reach another control then) and while a tab is the next character.
+inline bool InputKeepsTab(const WindowState& st) {
+    return RunInProgress(st) || st.strInpKey == u"\t";
+}
+
 }  // namespace bellmora

@@ -50,11 +50,16 @@ public:
     // The selected name of the problem list, without folder; empty when none is selected.
     virtual std::u16string SelectedFileName() const = 0;
     virtual void FocusFileList() = 0;
+    // While locked, neither the mouse nor the keyboard can move the list's selection.
+    virtual void LockFileList(bool locked) = 0;
 
     // The input box. Setting a different text raises its change event at once (nested).
     virtual std::u16string InputText() const = 0;
     virtual void SetInputText(const std::u16string& text) = 0;
     virtual void FocusInput() = 0;
+    // While set, Tab and Shift+Tab in the input box type a tab ("\t") instead of moving
+    // the focus on. The Enter key always types a line end ("\n") there.
+    virtual void SetInputKeepsTab(bool keep) = 0;
 
     // The history list.
     virtual int HistoryCount() const = 0;

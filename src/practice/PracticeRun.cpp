@@ -1,7 +1,9 @@
 #include "PracticeRun.h"
 
+#include <algorithm>
 #include <limits>
 
+#include "ProblemLoad.h"
 #include "RunResult.h"
 #include "Text.h"
 
@@ -21,7 +23,8 @@ void EndTimedRun(WindowState& st, Platform& p) {
     st.sngEnd = p.clock.SecondsSinceMidnight();
     p.ui.SetCaption(Label::Mondai, st.strMondai);
     st.intPos = 1;
-    st.strInpKey = CharAt(st.strMondai, st.intPos);
+    st.strInpKey = TypingUnitAt(st.strMondai, st.intPos);
+    p.ui.LockFileList(false);
     p.ui.SetStartEnabled(true);
     p.ui.FocusStart();
     RecordRun(st, p);
@@ -42,6 +45,15 @@ void OnStartClick(WindowState& st, Platform& p) {
 
     st.blnCountdown = Flag::True;
     st.intCount = 0;
+    // Every timed run types the whole text from the green light: what was typed before
+    // counts for nothing.
+    st.blnHit = Flag::False;
+    ShowTextFromStart(st, p);
+    // Into the input box before Start is disabled, or the focus would pass on to Clear,
+    // where an impatient Space or Enter opens the clearing of the history. The input
+    // method can be switched on there during the countdown.
+    p.ui.FocusInput();
+    p.ui.LockFileList(true);
     p.ui.SetStartEnabled(false);
     p.ui.SetCaption(Label::Djikan, u"");
     p.ui.SetCaption(Label::Dbyou, u"");
@@ -65,15 +77,21 @@ void OnCountdownTick(WindowState& st, Platform& p) {
 }
 
 void OnInputChange(WindowState& st, Platform& p) {
-    if (p.ui.InputText() == st.strInpKey) st.blnHit = Flag::True;
-    p.ui.SetInputText(u"");  // a change again: runs this handler once more, nested
+    const std::u16string typed = p.ui.InputText();
+    // During the countdown keys are dropped: the clock has not started.
+    if (st.blnCountdown != Flag::True && TypedUnitMatches(typed, st.strInpKey)) st.blnHit = Flag::True;
+    // The emptying below is a change too, handled nested; only the outer change goes on.
+    if (typed.empty()) return;
+    p.ui.SetInputText(u"");
+    ContinueTypingStep(st, p);
 }
 
 void OnTypingTick(WindowState& st, Platform& p) {
     if (st.stepPhase != StepPhase::Idle) return;  // a step is in progress
     st.blnHit = Flag::False;
-    st.strInpKey = CharAt(st.strMondai, st.intPos);
-    p.ui.SetCaption(Label::Inpkey, st.strInpKey);
+    st.strInpKey = TypingUnitAt(st.strMondai, st.intPos);
+    p.ui.SetCaption(Label::Inpkey, ShownUnit(st.strInpKey));
+    p.ui.SetInputKeepsTab(InputKeepsTab(st));
     st.stepPhase = StepPhase::Waiting;
 }
 
@@ -81,17 +99,22 @@ void ContinueTypingStep(WindowState& st, Platform& p) {
     if (st.stepPhase != StepPhase::Waiting || st.blnHit != Flag::True) return;
     st.stepPhase = StepPhase::Finishing;
 
-    // Read afresh: a problem loaded during the wait takes effect at once.
+    // Read afresh: a problem loaded during the wait takes effect at once. A line end of
+    // CR LF or a surrogate pair is typed with one key and counts as its two characters.
     const int length = static_cast<int>(st.strMondai.size());
-    p.ui.SetCaption(Label::Nokori, IntegerText(length - st.intPos));
+    const int typed = std::max(1, static_cast<int>(TypingUnitAt(st.strMondai, st.intPos).size()));
+    const int next = st.intPos + typed;
+    p.ui.SetCaption(Label::Nokori, IntegerText(length - (next - 1)));
     // The position is a 16-bit count: at its limit it stops advancing, but the hit on
     // the last character of a full-length text still ends the run.
-    const int next = st.intPos + 1;
     if (next <= kMaxPos) st.intPos = static_cast<std::int16_t>(next);
     p.ui.SetCaption(Label::Mondai, RestFrom(st.strMondai, next));
     if (next > length && st.blnTyping == Flag::True) EndTimedRun(st, p);
 
     st.stepPhase = StepPhase::Idle;
+    // The next step begins at once, not at the next tick, so that a key that follows a hit
+    // within milliseconds is checked against the next character.
+    OnTypingTick(st, p);
 }
 
 }  // namespace bellmora

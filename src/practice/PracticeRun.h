@@ -5,21 +5,23 @@
 
 namespace bellmora {
 
-// Click on Start (cmdStart): checks the selection and arms the countdown.
+// Click on Start (cmdStart): checks the selection, returns the text to its first character
+// and arms the countdown.
 void OnStartClick(WindowState& st, Platform& p);
 
 // Tick of the countdown timer (tmrStart, 1000 ms).
 void OnCountdownTick(WindowState& st, Platform& p);
 
-// Change of the input box (txtInpKey).
+// Change of the input box (txtInpKey): checks what was typed against the expected
+// character, empties the box and, on a hit, finishes the waiting step at once.
 void OnInputChange(WindowState& st, Platform& p);
 
 // Tick of the typing timer (Timer2, 10 ms): starts a typing step, which shows the
 // expected character and then waits for a hit. Ignored while a step waits.
 void OnTypingTick(WindowState& st, Platform& p);
 
-// The wait's test, run after the window has handled its pending events: when the step
-// has its hit, finishes it (advances, and ends a timed run at the last character).
+// The wait's test: when the step has its hit, finishes it (advances, and ends a timed run
+// at the last character) and begins the next step.
 void ContinueTypingStep(WindowState& st, Platform& p);
 
 }  // namespace bellmora

@@ -45,24 +45,32 @@ std::u16string ProblemName(const std::u16string& fileName) {
 
 void ShowProblem(WindowState& st, Platform& p) {
     st.intMoji = static_cast<std::int16_t>(st.strMondai.size());  // at most kMaxProblemLength
-    const std::u16string count = IntegerText(st.intMoji);
-    p.ui.SetProblemFrameCaption(u"文字数　" + count + u"問");
-    p.ui.SetCaption(Label::Mondai, st.strMondai);
-    p.ui.SetCaption(Label::Nokori, count);
-    st.intPos = 1;
-    st.strInpKey = CharAt(st.strMondai, st.intPos);
-    p.ui.SetCaption(Label::Inpkey, st.strInpKey);
-    // Start is disabled during a countdown or a run and cannot take the focus; the
-    // typist keeps it where it is.
-    if (st.blnCountdown != Flag::True && st.blnTyping != Flag::True) p.ui.FocusStart();
+    p.ui.SetProblemFrameCaption(u"文字数　" + IntegerText(st.intMoji) + u"問");
+    ShowTextFromStart(st, p);
+    p.ui.FocusStart();
 }
 
 }  // namespace
 
+void ShowTextFromStart(WindowState& st, Platform& p) {
+    p.ui.SetCaption(Label::Mondai, st.strMondai);
+    p.ui.SetCaption(Label::Nokori, IntegerText(st.intMoji));
+    st.intPos = 1;
+    st.strInpKey = TypingUnitAt(st.strMondai, st.intPos);
+    p.ui.SetCaption(Label::Inpkey, ShownUnit(st.strInpKey));
+    p.ui.SetInputKeepsTab(InputKeepsTab(st));
+}
+
 ProblemText ReadProblemText(TextFiles& files, const std::u16string& fileName) {
     const TextFileContent content = files.ReadText(fileName);
     switch (content.status) {
-    case ReadStatus::Ok: return JoinItems(content.text);
+    case ReadStatus::Ok: {
+        ProblemText problem = JoinItems(content.text);
+        // A control character in the text could never be typed: the run would stick there.
+        if (problem.status == ProblemRead::Ok && HasUntypableCharacter(problem.text))
+            return {ProblemRead::BadCharacters, {}};
+        return problem;
+    }
     case ReadStatus::Unreadable: return {ProblemRead::Unreadable, {}};
     case ReadStatus::BadCharacters: return {ProblemRead::BadCharacters, {}};
     }
@@ -70,6 +78,9 @@ ProblemText ReadProblemText(TextFiles& files, const std::u16string& fileName) {
 }
 
 void OnFileListClick(WindowState& st, Platform& p) {
+    // The running problem stays until its run ends: its clock and its record file belong
+    // to it alone.
+    if (RunInProgress(st)) return;
     const std::u16string fileName = p.ui.SelectedFileName();
     if (fileName.empty()) return;
     if (IsReadMeName(fileName)) return RefuseFile(p, u"それは問題ファイルではありません");

@@ -13,7 +13,7 @@ inline constexpr int kMaxProblemLength = 32767;
 enum class ProblemRead {
     Ok,
     Unreadable,     // cannot be opened or read
-    BadCharacters,  // bytes that are no character
+    BadCharacters,  // bytes that are no character, or a control character that cannot be typed
     TooLong,        // more characters or items than kMaxProblemLength
 };
 
@@ -24,6 +24,10 @@ struct ProblemText {
 
 // Reads a problem file item by item into one text; stops as soon as it is too long.
 ProblemText ReadProblemText(TextFiles& files, const std::u16string& fileName);
+
+// Shows the current text ready to be typed from its first character: the whole text, its
+// character count and its first character, as a load leaves them.
+void ShowTextFromStart(WindowState& st, Platform& p);
 
 // Click on the problem list (filMondai): loads the selected file as the current problem.
 void OnFileListClick(WindowState& st, Platform& p);

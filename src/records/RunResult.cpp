@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <optional>
 
 #include "DateTime.h"
 #include "History.h"
@@ -18,10 +19,6 @@ namespace {
 
 // A run's character count is a 16-bit figure.
 constexpr std::size_t kMaxMoji = std::numeric_limits<std::int16_t>::max();
-
-// A run that finished within the clock's resolution is credited with the shortest time
-// the figures can show, so that its speeds stay finite.
-constexpr std::u16string_view kShortestJikan = u"0.01";
 
 // One run's figures: the texts it shows and the values those texts stand for, which the
 // record file and the totals take.
@@ -40,16 +37,15 @@ float ElapsedSeconds(const WindowState& st) {
     return elapsed;
 }
 
-RunFigures Measure(const WindowState& st, Platform& p, int moji) {
+// Nothing for a run whose time shows as 0.00: it took no time a record could state, and
+// its speeds would divide by zero.
+std::optional<RunFigures> Measure(const WindowState& st, Platform& p, int moji) {
     RunFigures f;
-    f.date = FormatDateTime(p.clock.Now());
     f.moji = moji;
     f.jikan = FormatFixed(ElapsedSeconds(st), 2);
     f.jikanValue = ValueOf(f.jikan);
-    if (!(f.jikanValue > 0)) {
-        f.jikan = kShortestJikan;
-        f.jikanValue = ValueOf(f.jikan);
-    }
+    if (!(f.jikanValue > 0)) return std::nullopt;
+    f.date = FormatDateTime(p.clock.Now());
     // The speeds come from the time as shown, not from the raw difference.
     f.byou = FormatFixed(moji / f.jikanValue, 3);
     f.byouValue = ValueOf(f.byou);
@@ -97,7 +93,9 @@ void RecordRun(WindowState& st, Platform& p) {
     const int moji = static_cast<int>(std::min(st.strMondai.size(), kMaxMoji));
     if (moji == 0) return;
 
-    const RunFigures f = Measure(st, p, moji);
+    const std::optional<RunFigures> measured = Measure(st, p, moji);
+    if (!measured) return;
+    const RunFigures& f = *measured;
     ListRun(p, f);
     AppendRecord(st, p, f);
     const bool newBest = FoldRun(st, f);

@@ -4,11 +4,12 @@
 #include <vector>
 
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QListWidget>
 
 #include "CaptionLabel.h"
 #include "FileListBox.h"
+#include "FrameBox.h"
+#include "InputBox.h"
 #include "PictureBox.h"
 #include "PictureButton.h"
 
@@ -66,7 +67,7 @@ QWidget* MakeButton(const ControlDesign& design, QWidget* parent) {
 
 // Frames are opaque: a frame in front hides what lies behind it.
 QWidget* MakeFrame(const ControlDesign& design, QWidget* parent) {
-    QWidget* frame = design.border ? new QGroupBox(ToQt(design.caption), parent)
+    QWidget* frame = design.border ? new FrameBox(ToQt(design.caption), parent)
                                    : new QWidget(parent);
     frame->setAutoFillBackground(true);
     return frame;
@@ -81,12 +82,6 @@ QWidget* MakeLine(const ControlDesign& design, QWidget* parent) {
     return line;
 }
 
-// Japanese is typed through the input method: each committed character is a change.
-QWidget* MakeTextBox(QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setAttribute(Qt::WA_InputMethodEnabled);
-    return box;
-}
 
 void MakeListLike(QListWidget& list) {
     list.setSelectionMode(QAbstractItemView::SingleSelection);
@@ -102,7 +97,7 @@ QWidget* MakeWidget(const ControlDesign& design, QWidget* parent) {
         case ControlKind::Line: return MakeLine(design, parent);
         case ControlKind::Frame: return MakeFrame(design, parent);
         case ControlKind::Label: return MakeLabel(design, parent);
-        case ControlKind::TextBox: return MakeTextBox(parent);
+        case ControlKind::TextBox: return new InputBox(parent);
         case ControlKind::ListBox: {
             auto* list = new QListWidget(parent);
             MakeListLike(*list);

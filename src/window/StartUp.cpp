@@ -3,7 +3,12 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QImage>
 #include <QLibraryInfo>
+#include <QPainter>
+#include <QPixmap>
+#include <QStyleHints>
+#include <QSvgRenderer>
 #include <QTranslator>
 
 #include "CaptionLabelAccessible.h"
@@ -34,7 +39,31 @@ void LoadJapaneseQtTexts(QApplication& app) {
         delete translator;
 }
 
+// A blinking text cursor wakes the program twice a second for as long as a box has the
+// focus, and the typing box holds it through every run, where nobody can see it anyway.
+// A steady cursor keeps a waiting run silent.
+void SteadyTextCursor() {
+    QGuiApplication::styleHints()->setCursorFlashTime(0);
+}
+
 }  // namespace
+
+QIcon PictureIcon(const QString& picture) {
+    LoadPictures();
+    QSvgRenderer renderer(picture);
+    QIcon icon;
+    for (const int side : {16, 32, 64, 128}) {
+        const QSize size = renderer.defaultSize().scaled(side, side, Qt::KeepAspectRatio);
+        if (size.isEmpty()) continue;
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        renderer.render(&painter);
+        painter.end();
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}
 
 void LoadPictures() {
     static const bool loaded = (InitPictureResources(), true);
@@ -45,9 +74,10 @@ void PrepareApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Bellmora"));
     QApplication::setApplicationVersion(QStringLiteral("1.02"));
     LoadPictures();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
+    QApplication::setWindowIcon(PictureIcon(QStringLiteral(":/pictures/icon.svg")));
     LoadJapaneseQtTexts(app);
     SubstituteFonts();
+    SteadyTextCursor();
     InstallCaptionLabelAccessibility();
 }
 

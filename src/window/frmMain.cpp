@@ -4,13 +4,13 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QIcon>
-#include <QLineEdit>
 #include <QListWidget>
 
 #include "CaptionLabel.h"
 #include "ControlBuilder.h"
 #include "FileListBox.h"
 #include "History.h"
+#include "InputBox.h"
 #include "PracticeRun.h"
 #include "ProblemLoad.h"
 #include "StartUp.h"
@@ -47,7 +47,9 @@ QtControlSet CreateControls(QWidget& window, QTimer& tmrStart) {
     set.fraMondai = Find<QGroupBox>(c, "fraMondai");
     set.cmdStart = Find<QAbstractButton>(c, "cmdStart");
     set.filMondai = Find<FileListBox>(c, "filMondai");
-    set.txtInpKey = Find<QLineEdit>(c, "txtInpKey");
+    set.txtInpKey = Find<InputBox>(c, "txtInpKey");
+    // Below the next character, where the typist looks.
+    set.txtInpKey->showCompositionBelow(*set.labels.at(static_cast<std::size_t>(Label::Inpkey)));
     set.lstRireki = Find<QListWidget>(c, "lstRireki");
     for (int i = 1; i <= 3; ++i) {
         const std::string name = "imgStart(" + std::to_string(i) + ")";
@@ -82,7 +84,7 @@ void frmMain::SetUpWindow() {
     const WindowDesign& design = MainWindowDesign();
     const auto titleLength = static_cast<qsizetype>(design.caption.size());
     setWindowTitle(QString::fromUtf16(design.caption.data(), titleLength));
-    setWindowIcon(QIcon(QString::fromUtf8(design.icon)));
+    setWindowIcon(PictureIcon(QString::fromUtf8(design.icon)));
     setPalette(WindowPalette());  // the desktop theme's colours would clash with the design's
     // A fixed size: the window manager offers neither resizing nor maximising.
     setFixedSize(design.clientWidth / kTwipsPerPixel, design.clientHeight / kTwipsPerPixel);
@@ -106,7 +108,7 @@ void frmMain::WireEvents() {
     // box of the load does not open in the middle of the list's own handling.
     connect(widgets_.filMondai, &FileListBox::chosen, this, [this] { Dispatch(OnFileListClick); },
             Qt::QueuedConnection);
-    connect(widgets_.txtInpKey, &QLineEdit::textChanged, this, &frmMain::OnInputChanged);
+    connect(widgets_.txtInpKey, &QLineEdit::textChanged, this, [this] { Dispatch(OnInputChange); });
     connect(&tmrStart_, &QTimer::timeout, this, [this] { Dispatch(OnCountdownTick); });
     connect(&timer2_, &QTimer::timeout, this, &frmMain::OnTypingTimer);
 }
@@ -116,26 +118,11 @@ void frmMain::Dispatch(Handler handler) {
     handler(state_, platform_);
 }
 
-// A step shows its character and then waits for the input box; the timer rests meanwhile.
+// The tick starts the first step. A step shows its character and waits for the input
+// box; the hit that finishes it begins the next one at once, so the timer rests from then on.
 void frmMain::OnTypingTimer() {
     Dispatch(OnTypingTick);
     if (state_.stepPhase != StepPhase::Idle) timer2_.stop();
-}
-
-// Every change of the box, the logic's own emptying included (nested), is handled at
-// once; the waiting step looks at the outcome after the events already queued.
-void frmMain::OnInputChanged() {
-    Dispatch(OnInputChange);
-    if (continuePending_) return;
-    continuePending_ = true;
-    QMetaObject::invokeMethod(this, &frmMain::ContinueStep, Qt::QueuedConnection);
-}
-
-void frmMain::ContinueStep() {
-    continuePending_ = false;
-    Dispatch(ContinueTypingStep);
-    if (!app_.HasQuit() && state_.stepPhase == StepPhase::Idle && !timer2_.isActive())
-        timer2_.start();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -41,8 +41,6 @@ private:
     void WireEvents();
     void Dispatch(Handler handler);
     void OnTypingTimer();
-    void OnInputChanged();
-    void ContinueStep();
 
     WindowState state_;
     QTimer tmrStart_;
@@ -56,7 +54,6 @@ private:
     QtHelp help_;
     QtApplication app_;
     Platform platform_;
-    bool continuePending_ = false;
 };
 
 }  // namespace bellmora

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "DateTime.h"
 
 namespace bellmora {
@@ -28,6 +30,24 @@ const DateRow kDateRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Rows, FormatDateTimeText, ::testing::ValuesIn(kDateRows),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The compiler rounds each decimal literal to the nearest float, once: the reading must
+// equal it. Converting the milliseconds to float first and dividing after missed by up to
+// 7.9 ms (the last row) in about a fifth of the day.
+TEST(ClockSeconds, IsTheFloatNearestTheExactSeconds) {
+    EXPECT_EQ(ClockSeconds(0), 0.0f);
+    EXPECT_EQ(ClockSeconds(36000500), 36000.5f);
+    EXPECT_EQ(ClockSeconds(16777219), 16777.219f);
+    EXPECT_EQ(ClockSeconds(86399999), 86399.999f);
+    EXPECT_EQ(ClockSeconds(67109164), 67109.164f);
+    // The day's last hour, where floats lie furthest apart: no neighbour is nearer.
+    const auto miss = [](float f, int ms) { return std::fabs(double{f} * 1000.0 - ms); };
+    for (int ms = 82800000; ms < 86400000; ++ms) {
+        const float f = ClockSeconds(ms);
+        ASSERT_LE(miss(f, ms), miss(std::nextafter(f, 0.0f), ms)) << ms;
+        ASSERT_LE(miss(f, ms), miss(std::nextafter(f, 1e6f), ms)) << ms;
+    }
+}
 
 }  // namespace
 }  // namespace bellmora

@@ -145,12 +145,12 @@ choose_row() { click_at 60 $((303 + 17 * $1)); }
 
 press_start() { click_at 428 40; }
 
-# After a press of Start: waits through the countdown (the light leaves green, then
-# comes back to it) and types the text, one key per typing step even on a busy machine.
+# type_at_green TEXT [DELAY]: after a press of Start, waits through the countdown (the
+# light leaves green, then comes back to it) and types the text, DELAY ms between keys.
 type_at_green() {
     poll 10 lamp_is_not green || fail "Start did not begin a countdown"
     poll 10 lamp_is green || fail "the countdown did not reach the green light"
-    xdotool type --delay 60 "$1"
+    xdotool type --delay "${2:-60}" "$1"
 }
 
 run_text() {

@@ -4,6 +4,7 @@
 
 #include "FakePlatform.h"
 #include "PracticeRun.h"
+#include "ProblemLoad.h"
 #include "Text.h"
 
 namespace bellmora::test {
@@ -25,7 +26,7 @@ protected:
         st.strMondai = text;
         st.intMoji = static_cast<std::int16_t>(text.size());
         st.intPos = 1;
-        st.strInpKey = CharAt(text, 1);
+        st.strInpKey = TypingUnitAt(text, 1);
         ui.SetCaption(Label::Mondai, text);
         ui.SetCaption(Label::Nokori, IntegerText(st.intMoji));
         ui.SetCaption(Label::Inpkey, st.strInpKey);
@@ -46,9 +47,11 @@ protected:
     }
     void Start() { OnStartClick(st, w.platform); }
     void CountdownTick() { OnCountdownTick(st, w.platform); }
+    // Start and the three lights; the run then takes the typist a second.
     void Countdown() {
         Start();
         for (int i = 0; i < 3; ++i) CountdownTick();
+        w.clock.seconds += 1.0f;
     }
     std::u16string Caption(Label label) const { return ui.Caption(label); }
 };
@@ -109,8 +112,14 @@ TEST_F(PracticeRun, Countdown_LightsRedYellowGreenWithABeepEachThenTimes) {
     ui.SetCaption(Label::Djikan, u" 1.00");
     ui.SetCaption(Label::Dbyou, u" 3.000");
     ui.SetCaption(Label::Dbyou2, u" 0.333");
+    ui.focus = Focus::Start;  // pressed with the keyboard
     Start();
     EXPECT_FALSE(ui.startEnabled);
+    // In the input box, not passed on to Clear, and kept there: no key of the countdown
+    // can reach another control, and no other problem can be chosen.
+    EXPECT_EQ(ui.focus, Focus::Input);
+    EXPECT_TRUE(ui.inputKeepsTab);
+    EXPECT_TRUE(ui.fileListLocked);
     EXPECT_EQ(Caption(Label::Djikan), u"");
     EXPECT_EQ(Caption(Label::Dbyou), u"");
     EXPECT_EQ(Caption(Label::Dbyou2), u"");
@@ -166,9 +175,7 @@ TEST_F(PracticeRun, TypingAiu_ShowsRemainingCountAndRestAfterEachHit) {
     Continue();
     EXPECT_EQ(Caption(Label::Nokori), u"2");
     EXPECT_EQ(Caption(Label::Mondai), u"いう");
-    EXPECT_EQ(Caption(Label::Inpkey), u"あ");  // the next character shows one tick later
-    Tick();
-    EXPECT_EQ(Caption(Label::Inpkey), u"い");
+    EXPECT_EQ(Caption(Label::Inpkey), u"い");  // the next step has begun at once
     Key(u"い");
     Continue();
     EXPECT_EQ(Caption(Label::Nokori), u"1");
@@ -198,8 +205,9 @@ TEST_F(PracticeRun, TimedRun_EndsAtTheLastCharacterAndReturnsToIdle) {
     EXPECT_EQ(ui.focus, Focus::Start);
     EXPECT_TRUE(ui.countdownTimerEnabled);
     EXPECT_EQ(ui.ShownImage(), 3);  // the green light stays
-    EXPECT_EQ(st.stepPhase, StepPhase::Idle);
-    Tick();
+    EXPECT_FALSE(ui.fileListLocked);
+    EXPECT_FALSE(ui.inputKeepsTab);
+    EXPECT_EQ(st.stepPhase, StepPhase::Waiting);
     EXPECT_EQ(Caption(Label::Inpkey), u"あ");
 
     // A new Start works as before.
@@ -223,17 +231,27 @@ TEST_F(PracticeRun, EachTimedRun_IsRecordedOnceWithItsEndTime) {
     EXPECT_EQ(ui.HistoryCount(), 1);
 }
 
-TEST_F(PracticeRun, KeysTypedBeforeTheGreenLight_MoveWhereTheRunBegins) {
+// Otherwise a record would state characters the clock never saw.
+TEST_F(PracticeRun, TimedRun_NeedsTheWholeTextWhateverWasTypedBeforeOrDuringTheCountdown) {
     Loaded(u"abcd");
+    Type(u"ab");  // untimed practice before Start
     Start();
-    Type(u"ab");
-    CountdownTick();
-    CountdownTick();
-    CountdownTick();
-    EXPECT_EQ(st.intPos, 3);
-    Type(u"cd");
-    EXPECT_EQ(st.blnTyping, Flag::False);
+    EXPECT_EQ(st.intPos, 1);
+    EXPECT_EQ(st.strInpKey, u"a");
     EXPECT_EQ(Caption(Label::Mondai), u"abcd");
+    EXPECT_EQ(Caption(Label::Nokori), u"4");
+    EXPECT_EQ(Caption(Label::Inpkey), u"a");
+    CountdownTick();
+    Type(u"ab");  // during the countdown: dropped
+    CountdownTick();
+    CountdownTick();
+    EXPECT_EQ(st.intPos, 1);
+    w.clock.seconds += 2.0f;
+    Type(u"abc");
+    EXPECT_EQ(st.blnTyping, Flag::True);
+    Type(u"d");
+    EXPECT_EQ(st.blnTyping, Flag::False);
+    EXPECT_EQ(ui.HistoryCount(), 1);
 }
 
 TEST_F(PracticeRun, PastTheEndOutsideARun_AnyKeyAdvancesAndTheCountGoesNegative) {
@@ -246,9 +264,11 @@ TEST_F(PracticeRun, PastTheEndOutsideARun_AnyKeyAdvancesAndTheCountGoesNegative)
     EXPECT_EQ(Caption(Label::Mondai), u"");
     EXPECT_EQ(st.intPos, 5);
 
-    // A timed run that starts there ends at its first keystroke.
+    // A timed run starts from the first character again.
     Countdown();
     Type(u"z");
+    EXPECT_EQ(st.blnTyping, Flag::True);
+    Type(u"ab");
     EXPECT_EQ(st.blnTyping, Flag::False);
     EXPECT_EQ(st.intPos, 1);
 }
@@ -265,30 +285,37 @@ TEST_F(PracticeRun, EmptyText_FirstKeyAfterTheGreenLightEndsTheRun) {
     EXPECT_TRUE(ui.startEnabled);
 }
 
-TEST_F(PracticeRun, ProblemLoadedDuringARun_RunContinuesOnTheNewText) {
+// The run's time is spent on its own text and recorded in its own record file.
+TEST_F(PracticeRun, OtherProblemChosenDuringARun_LoadsNothingAndTheRunGoesOn) {
     Loaded(u"abc");
+    w.files.files[u"q.txt"] = u"xy";
     Countdown();
     Type(u"a");
-    Tick();
-    Loaded(u"xy", u"q.txt");  // a load during the wait
-    Key(u"x");                // the load made the new first character the expected one
-    Continue();
-    EXPECT_EQ(Caption(Label::Mondai), u"y");
-    EXPECT_EQ(Caption(Label::Nokori), u"1");
-    Type(u"y");
+    ui.selectedFileName = u"q.txt";
+    OnFileListClick(st, w.platform);
+    EXPECT_EQ(st.strMondai, u"abc");
+    EXPECT_EQ(Caption(Label::Mondai), u"bc");
+    Type(u"bc");
     EXPECT_EQ(st.blnTyping, Flag::False);
-    EXPECT_EQ(Caption(Label::Mondai), u"xy");
+    EXPECT_EQ(w.files.files.count(u"p.REC"), 1u);
+    EXPECT_EQ(w.files.files.count(u"q.REC"), 0u);
 }
 
-TEST_F(PracticeRun, TwoChangesInOneWait_AdvanceOnce) {
-    Loaded(u"abc");
+// Fast typing: each key is checked against the character after the previous hit, with no
+// tick of the typing timer in between.
+TEST_F(PracticeRun, KeysInQuickSuccession_EachCountsAgainstTheNextCharacter) {
+    Loaded(u"abcd");
+    Countdown();
     Tick();
     Key(u"a");
-    Key(u"b");  // handled in the same wait: compared with "a" still, and lost
-    Continue();
-    EXPECT_EQ(st.intPos, 2);
-    Tick();
-    EXPECT_EQ(Caption(Label::Inpkey), u"b");
+    Key(u"b");
+    Key(u"x");  // a wrong key among them is still dropped
+    Key(u"c");
+    EXPECT_EQ(st.intPos, 4);
+    EXPECT_EQ(Caption(Label::Inpkey), u"d");
+    Key(u"d");
+    EXPECT_EQ(st.blnTyping, Flag::False);
+    EXPECT_EQ(ui.HistoryCount(), 1);
 }
 
 TEST_F(PracticeRun, AChangeOfTwoCharactersAtOnce_MatchesNothing) {
@@ -297,16 +324,6 @@ TEST_F(PracticeRun, AChangeOfTwoCharactersAtOnce_MatchesNothing) {
     Key(u"ab");
     Continue();
     EXPECT_EQ(st.intPos, 1);
-    EXPECT_EQ(st.stepPhase, StepPhase::Waiting);
-}
-
-TEST_F(PracticeRun, KeystrokeBetweenTwoSteps_IsLost) {
-    Loaded(u"aab");
-    Type(u"a");
-    Key(u"a");  // after the step returned, before the next tick
-    Tick();
-    Continue();
-    EXPECT_EQ(st.intPos, 2);
     EXPECT_EQ(st.stepPhase, StepPhase::Waiting);
 }
 
@@ -323,17 +340,69 @@ TEST_F(PracticeRun, TicksDuringAWait_StartNoSecondStep) {
 TEST_F(PracticeRun, PositionStopsAtItsLimitButAFullLengthRunStillEnds) {
     const std::u16string text(32767, u'a');
     Loaded(text);
-    st.intPos = 32767;
     Countdown();
+    st.intPos = 32767;
     Type(u"a");
     EXPECT_EQ(st.blnTyping, Flag::False);
     EXPECT_EQ(st.intPos, 1);
 
     Loaded(u"a");
     st.intPos = 32767;  // far past the end outside a run
+    st.strInpKey.clear();
     Type(u"x");
     EXPECT_EQ(st.intPos, 32767);
     EXPECT_EQ(Caption(Label::Nokori), u"-32766");
+}
+
+// ---- Characters that are not typed as themselves ----
+
+struct UnitRow {
+    const char* name;
+    std::u16string text;
+    std::vector<std::u16string> keys;  // one change of the input box each
+    std::u16string shownSecond;        // the next character after the first key
+    std::u16string nokoriSecond;       // the remaining count after the second key
+};
+void PrintTo(const UnitRow& row, std::ostream* os) { *os << row.name; }
+
+class PracticeRunUnits : public PracticeRun, public testing::WithParamInterface<UnitRow> {};
+
+// Enter types a line end, Tab a tab, and a character outside the Basic Multilingual Plane
+// is committed as its pair: the run finishes and counts every character of the text.
+TEST_P(PracticeRunUnits, TimedRunFinishesAndCountsEveryCharacter) {
+    const UnitRow& row = GetParam();
+    Loaded(row.text);
+    Countdown();
+    Tick();
+    Key(row.keys[0]);
+    EXPECT_EQ(Caption(Label::Inpkey), row.shownSecond);
+    Key(row.keys[1]);
+    EXPECT_EQ(Caption(Label::Nokori), row.nokoriSecond);
+    EXPECT_EQ(Caption(Label::Mondai), u"b");
+    Key(row.keys[2]);
+    EXPECT_EQ(st.blnTyping, Flag::False);
+    ASSERT_EQ(ui.HistoryCount(), 1);
+    EXPECT_NE(ui.history[0].find(u"  " + IntegerText(static_cast<std::int64_t>(row.text.size())) + u"問"),
+              std::u16string::npos);
+}
+
+const UnitRow kUnitRows[] = {
+    {"CrLfIsOneEnter", u"a\r\nb", {u"a", u"\n", u"b"}, u"↵", u"1"},
+    {"LoneLf", u"a\nb", {u"a", u"\n", u"b"}, u"↵", u"1"},
+    {"LoneCr", u"a\rb", {u"a", u"\n", u"b"}, u"↵", u"1"},
+    {"Tab", u"a\tb", {u"a", u"\t", u"b"}, u"⇥", u"1"},
+    {"SurrogatePair", u"a\U0001F600b", {u"a", u"\U0001F600", u"b"}, u"\U0001F600", u"1"},
+};
+INSTANTIATE_TEST_SUITE_P(Rows, PracticeRunUnits, testing::ValuesIn(kUnitRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PracticeRun, ExpectedTabOutsideARun_IsTypedInsteadOfMovingTheFocus) {
+    Loaded(u"a\tb");
+    Type(u"a");
+    EXPECT_TRUE(ui.inputKeepsTab);
+    Type(u"\t");
+    EXPECT_FALSE(ui.inputKeepsTab);
+    EXPECT_EQ(Caption(Label::Inpkey), u"b");
 }
 
 }  // namespace

@@ -85,6 +85,7 @@ const LoadRow kLoadRows[] = {
     {"NameBeginningLikeReadMe", u"読んで.txt", u"あ", u"あ", u"読んで"},
     {"LongestText", u"p.txt", kMaxText, kMaxText, u"p"},
     {"MostItems", u"p.txt", kMaxItems, u"あ", u"p"},
+    {"LineEndTabAndPairInQuotes", u"p.txt", u"\"a\r\nb\tc\U0001F600\"", u"a\r\nb\tc\U0001F600", u"p"},
 };
 
 class ProblemLoadRows : public ProblemLoad, public testing::WithParamInterface<LoadRow> {};
@@ -128,6 +129,10 @@ const RefusalRow kRefusalRows[] = {
      u"問題ファイル（lock.txt）を読み込めませんでした"},
     {"BadCharacters", u"bad.txt", u"a\uFFFD", RefusalRow::BadCharacters,
      u"問題ファイル（bad.txt）に読めない文字があります"},
+    {"ControlCharacter", u"bell.txt", u"あ\u0007い", RefusalRow::Present,
+     u"問題ファイル（bell.txt）に読めない文字があります"},
+    {"C1ControlCharacter", u"nel.txt", u"\"あ\u0085い\"", RefusalRow::Present,
+     u"問題ファイル（nel.txt）に読めない文字があります"},
     {"TooManyCharacters", u"long.txt", u"あ," + kMaxText, RefusalRow::Present,
      u"問題ファイル（long.txt）が長すぎます"},
     {"TooManyItems", u"long.txt", std::u16string(kMaxProblemLength + 1, u','), RefusalRow::Present,
@@ -173,16 +178,17 @@ TEST_F(ProblemLoad, NothingSelected_DoesNothing) {
     EXPECT_TRUE(Now() == before);
 }
 
-TEST_F(ProblemLoad, DuringCountdownOrRun_LoadsButLeavesTheFocus) {
+// The run's clock and record file belong to the problem it started with.
+TEST_F(ProblemLoad, DuringCountdownOrRun_LoadsNothing) {
     for (Flag WindowState::*flag : {&WindowState::blnCountdown, &WindowState::blnTyping}) {
         st.*flag = Flag::True;
-        ui.focus = Focus::Input;
-        ui.startEnabled = true;  // so that a focus call would show
+        const Shown before = Now();
+        const int reads = w.files.reads;
         Click(u"p.txt", u"たちつ");
-        EXPECT_EQ(st.strMondai, u"たちつ");
-        EXPECT_EQ(st.intPos, 1);
-        EXPECT_EQ(st.strInpKey, u"た");
-        EXPECT_EQ(ui.focus, Focus::Input);
+        Click(u"読んでね.txt", u"");
+        EXPECT_TRUE(Now() == before);
+        EXPECT_EQ(w.files.reads, reads);
+        EXPECT_TRUE(w.dialogs.shown.empty());
         st.*flag = Flag::False;
     }
 }

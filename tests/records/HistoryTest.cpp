@@ -143,7 +143,7 @@ TEST_F(LoadHistoryTest, ReloadedRunsShowTheLinesTheyWereListedWith) {
         {36000.0f, 36035.12109375f, 120},
         {0.0f, 10.1f, 8},
         {86390.0f, 25.25f, 120},
-        {500.0f, 500.0f, 120},
+        {500.0f, 500.01f, 120},  // the shortest time a record states
         {100.0f, 102.996f, 10},
     };
     for (const auto& run : runs) {

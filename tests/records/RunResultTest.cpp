@@ -59,10 +59,6 @@ const RunRow kRunRows[] = {
     {"SpeedsUseRoundedTime", 100.0f, 102.996f, 10, u"10", u"3.00", u"3.333", u"0.300", u"10,3,3.333,0.3\r\n"},
     // 10.10 / 8 is a half in its shortest form, 1.2625.
     {"HalfQuotientRoundsUp", 0.0f, 10.1f, 8, u"8", u"10.10", u"0.792", u"1.263", u"8,10.1,0.792,1.263\r\n"},
-    {"ZeroTimeCountsAsHundredth", 500.0f, 500.0f, 120, u"120", u"0.01", u"12000.000", u"0.000",
-     u"120,0.01,12000,0\r\n"},
-    {"TimeRoundingToZeroCountsAsHundredth", 0.0f, 0.004f, 1, u"1", u"0.01", u"100.000", u"0.010",
-     u"1,0.01,100,0.01\r\n"},
     {"AcrossMidnight", 86390.0f, 25.25f, 120, u"120", u"35.25", u"3.404", u"0.294",
      u"120,35.25,3.404,0.294\r\n"},
     {"LongestText", 0.0f, 100.0f, 40000, u"32767", u"100.00", u"327.670", u"0.003",
@@ -139,8 +135,17 @@ TEST_F(RecordRunTest, TotalsAddTheShownTimes) {
     EXPECT_EQ(w.ui.Caption(Label::ToJikan), u" 0時間 1分 0秒");
 }
 
-TEST_F(RecordRunTest, EmptyTextIsNotScored) {
-    RunSeconds(3.0f, 0);
+struct UnscoredRow {
+    const char* name;
+    float seconds;
+    std::size_t moji;
+};
+
+class RecordRunUnscored : public RecordRunTest, public ::testing::WithParamInterface<UnscoredRow> {};
+
+// Neither listed, recorded nor counted: nothing could be divided by its time or its count.
+TEST_P(RecordRunUnscored, LeavesListFileTotalsAndLabelsAlone) {
+    RunSeconds(GetParam().seconds, GetParam().moji);
     EXPECT_TRUE(w.ui.history.empty());
     EXPECT_EQ(RecordFile(), u"(none)");
     EXPECT_TRUE(w.dialogs.shown.empty());
@@ -150,6 +155,13 @@ TEST_F(RecordRunTest, EmptyTextIsNotScored) {
     EXPECT_EQ(w.st.lngToMoji, 0);
     EXPECT_EQ(w.st.sngMinByou, 999.0f);
 }
+
+const UnscoredRow kUnscoredRows[] = {
+    {"EmptyText", 3.0f, 0},
+    {"NoTime", 0.0f, 120},
+    {"TimeShowingAsZero", 0.004f, 1},
+};
+INSTANTIATE_TEST_SUITE_P(Rows, RecordRunUnscored, ::testing::ValuesIn(kUnscoredRows), RowName<UnscoredRow>);
 
 TEST_F(RecordRunTest, RefusedAppendWarnsAndKeepsRunInListAndTotals) {
     w.files.unwritable.insert(u"abc.REC");

@@ -15,7 +15,7 @@
 
 namespace bellmora::test {
 
-enum class Focus { None, Start, FileList, Input };
+enum class Focus { None, Start, Clear, FileList, Input };
 
 class FakeControls final : public Controls {
 public:
@@ -25,7 +25,9 @@ public:
     bool startEnabled = true;
     Focus focus = Focus::None;
     std::u16string selectedFileName;
+    bool fileListLocked = false;
     std::u16string inputText;
+    bool inputKeepsTab = false;
     std::vector<std::u16string> history;
     int historyTopIndex = 0;
     bool imageVisible[4] = {false, true, true, true};  // all three shown at first
@@ -41,12 +43,18 @@ public:
     void SetProblemFrameCaption(const std::u16string& caption) override { problemFrameCaption = caption; }
     Rgb MondaiTextColour() const override { return mondaiColour; }
     void SetMondaiTextColour(Rgb colour) override { mondaiColour = colour; }
-    void SetStartEnabled(bool enabled) override { startEnabled = enabled; }
+    void SetStartEnabled(bool enabled) override {
+        startEnabled = enabled;
+        // As Qt does: a control that loses its focus by being disabled passes it on to the
+        // next in the Tab cycle.
+        if (!enabled && focus == Focus::Start) focus = Focus::Clear;
+    }
     void FocusStart() override {
         if (startEnabled) focus = Focus::Start;  // a disabled button cannot take the focus
     }
     std::u16string SelectedFileName() const override { return selectedFileName; }
     void FocusFileList() override { focus = Focus::FileList; }
+    void LockFileList(bool locked) override { fileListLocked = locked; }
     std::u16string InputText() const override { return inputText; }
     void SetInputText(const std::u16string& text) override {
         if (text == inputText) return;  // no change, no event
@@ -54,6 +62,7 @@ public:
         if (onInputChange) onInputChange();
     }
     void FocusInput() override { focus = Focus::Input; }
+    void SetInputKeepsTab(bool keep) override { inputKeepsTab = keep; }
     int HistoryCount() const override { return static_cast<int>(history.size()); }
     void ClearHistory() override { history.clear(); }
     void AppendHistory(const std::vector<std::u16string>& lines) override {

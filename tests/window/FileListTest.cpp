@@ -122,6 +122,43 @@ TEST_F(Picks, ClickBelowTheNamesKeepsTheSelectionAndPicksNothing) {
     EXPECT_EQ(picks_.count(), 1);
 }
 
+TEST_F(Picks, OtherButtonsPickNothingAndTheSelectionNeverVanishes) {
+    ClickItem(list_, 1);
+    const QPoint other = list_.visualItemRect(list_.item(2)).center();
+    for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        QTest::mouseClick(list_.viewport(), button, {}, other);
+        QTest::mouseDClick(list_.viewport(), button, {}, other);
+    }
+    Settle();
+    EXPECT_EQ(list_.selectedName(), QStringLiteral("b.txt"));
+    EXPECT_EQ(picks_.count(), 1);
+
+    const QPoint selected = list_.visualItemRect(list_.item(1)).center();
+    QTest::mouseClick(list_.viewport(), Qt::LeftButton, Qt::ControlModifier, selected);
+    QTest::keyClick(&list_, Qt::Key_Space, Qt::ControlModifier);
+    Settle();
+    EXPECT_EQ(list_.selectedName(), QStringLiteral("b.txt"));
+}
+
+TEST_F(Picks, LockedListKeepsItsSelectionWhateverTheMouseOrKeyboardDoes) {
+    ClickItem(list_, 1);
+    list_.setFocus();
+    list_.setLocked(true);
+    ClickItem(list_, 2);
+    QTest::mouseDClick(list_.viewport(), Qt::LeftButton, {}, list_.visualItemRect(list_.item(0)).center());
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_End}) QTest::keyClick(&list_, key);
+    QTest::keyClick(&list_, 'c');  // a letter jumps to a name
+    Settle();
+    EXPECT_EQ(list_.selectedName(), QStringLiteral("b.txt"));
+    EXPECT_EQ(list_.currentRow(), 1);
+    EXPECT_EQ(picks_.count(), 1);
+    EXPECT_EQ(list_.focusPolicy(), Qt::NoFocus);  // a click cannot take the keys from the run
+
+    list_.setLocked(false);
+    ClickItem(list_, 2);
+    EXPECT_EQ(picks_.count(), 2);
+}
+
 // Through the real window: a pick is a load of the problem file.
 TEST_F(FileList, ClickLoadsTheNameOnceAndAgainWhenClickedAgain) {
     WriteFile("a.txt", "abc");

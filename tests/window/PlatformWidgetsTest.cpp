@@ -15,6 +15,7 @@
 
 #include "CaptionLabel.h"
 #include "GuiTest.h"
+#include "InputBox.h"
 #include "PictureButton.h"
 #include "QtControls.h"
 #include "QtSound.h"
@@ -95,6 +96,19 @@ TEST_F(PlatformWidgets, CaptionLabelShowsTheRestOfATextAsAFreshLabelDoes) {
     }
 }
 
+// A quoted item may hold line ends, which must be typed: each shows as one mark.
+TEST_F(PlatformWidgets, CaptionLabelShowsEachLineEndAsAMark) {
+    const auto image = [](const QString& caption) {
+        CaptionLabel label;
+        label.resize(200, 36);
+        label.setCaption(caption);
+        return label.grab().toImage();
+    };
+    const QImage marked = image(QStringLiteral(u"ab↵c↵d↵e"));
+    EXPECT_EQ(image(QStringLiteral("ab\r\nc\nd\re")), marked);
+    EXPECT_NE(image(QStringLiteral("ab c d e")), marked);
+}
+
 TEST_F(PlatformWidgets, CaptionLabelKeepsItsSizeForAFullLengthCaption) {
     CaptionLabel label;
     label.setGeometry(0, 0, 489, 36);
@@ -130,7 +144,7 @@ TEST_F(PlatformWidgets, EnterPressesTheFocusedButtonOnce) {
 // The controls over a bare input box and history list.
 class ControlsOverWidgets : public GuiTest {
 protected:
-    QLineEdit box_;
+    InputBox box_;
     QListWidget history_;
     QtControls controls_{[this] {
         QtControlSet set;

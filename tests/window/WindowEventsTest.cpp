@@ -6,10 +6,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
+#include <QTextCharFormat>
 #include <QTimer>
 
 #include "CaptionLabel.h"
+#include "CompositionView.h"
 #include "GuiTest.h"
+#include "InputBox.h"
 
 namespace bellmora::test {
 namespace {
@@ -118,6 +121,107 @@ TEST_F(PracticeRun, TypedToTheEndLeavesTheWindowIdleWithStartFocused) {
     EXPECT_EQ(Caption("lblMondai"), u"aBあい");
     EXPECT_EQ(Control<QLineEdit>("txtInpKey")->text(), QString());
     EXPECT_EQ(Control<QListWidget>("lstRireki")->count(), 1);
+}
+
+// Started from the keyboard and typed at full speed, with keys of all kinds thrown at the
+// window during the countdown, which must reach nothing but the input box.
+TEST_F(PracticeRun, KeyboardRunKeepsTheCountdownsKeysInTheBoxAndCountsEveryFastKey) {
+    WriteFile(QStringLiteral(u"drill.txt"), QStringLiteral(u"\"ab\r\ncd\te\U0001F600\"").toUtf8());
+    WriteFile(QStringLiteral(u"other.txt"), "xyz");
+    WriteFile(QStringLiteral(u"drill.REC"), "\"24/01/15 10:20:30\",10,0.01,1000,0.001\r\n");  // Clear would ask; unbeatable
+    frmMain& w = OpenWindow();
+    int boxesOpened = 0;  // closed at once, so that a wrongly opened one cannot hang the test
+    QTimer watchdog;
+    QObject::connect(&watchdog, &QTimer::timeout, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) ++boxesOpened, box->close();
+    });
+    watchdog.start(20);
+    auto* list = Control<QListWidget>("filMondai");
+    QTest::keyClick(list, Qt::Key_Down);
+    Settle();
+    ASSERT_EQ(Caption("lblNokori"), u"10");
+    QWidget* box = Control("txtInpKey");
+    QTest::keyClicks(box, "ab");  // untimed practice before Start
+    ASSERT_EQ(QApplication::focusWidget(), Control("cmdStart"));
+    QTest::keyClick(Control("cmdStart"), Qt::Key_Space);
+    EXPECT_EQ(QApplication::focusWidget(), box);
+    EXPECT_EQ(Caption("lblNokori"), u"10");
+
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_A})
+        QTest::keyClick(QApplication::focusWidget(), key);
+    ClickItem(*list, 1);
+    QTest::keyClick(list, Qt::Key_Down);
+    Settle();
+    EXPECT_EQ(boxesOpened, 0);
+    EXPECT_EQ(QApplication::focusWidget(), box);
+    EXPECT_EQ(list->currentItem()->text(), QStringLiteral("drill.txt"));
+    EXPECT_EQ(Loads(u"other.txt"), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.state().blnTyping == Flag::True; }, 5000));
+    EXPECT_EQ(w.state().intPos, 1);
+
+    QTest::keyClicks(box, "ab", {}, 1);
+    QTest::keyClick(box, Qt::Key_Return, {}, 1);
+    QTest::keyClicks(box, "cd", {}, 1);
+    QTest::keyClick(box, Qt::Key_Tab, {}, 1);
+    QTest::keyClick(box, Qt::Key_E, {}, 1);
+    EXPECT_EQ(Caption("lblInpkey"), QStringLiteral(u"\U0001F600").toStdU16String());
+    Commit(QStringLiteral(u"\U0001F600"));
+
+    EXPECT_EQ(w.state().blnTyping, Flag::False);
+    ASSERT_EQ(Control<QListWidget>("lstRireki")->count(), 2);
+    EXPECT_TRUE(Control<QListWidget>("lstRireki")->item(1)->text().contains(QStringLiteral(u"  10問")));
+    EXPECT_EQ(QApplication::focusWidget(), Control("cmdStart"));
+}
+
+// The box is seven pixels wide: what the input method composes shows below the next
+// character instead, and its candidate window is asked to open there.
+TEST_F(WindowEvents, CompositionShowsBelowTheNextCharacterUntilCommitted) {
+    WriteFile(QStringLiteral(u"drill.txt"), QStringLiteral(u"今日").toUtf8());
+    frmMain& w = OpenWindow();
+    ClickItem(*Control<QListWidget>("filMondai"), 0);
+    auto* box = Control<InputBox>("txtInpKey");
+    box->setFocus();
+    CompositionView* view = box->compositionView();
+    ASSERT_NE(view, nullptr);
+    EXPECT_FALSE(view->isVisible());
+
+    QTextCharFormat converting;
+    converting.setBackground(Qt::darkBlue);
+    converting.setForeground(Qt::white);
+    QInputMethodEvent compose(QStringLiteral(u"今日は"), {{QInputMethodEvent::TextFormat, 0, 2, converting},
+                                                          {QInputMethodEvent::Cursor, 2, 1}});
+    QCoreApplication::sendEvent(box, &compose);
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_EQ(view->composition(), QStringLiteral(u"今日は"));
+    const QRect next = Control("lblInpkey")->geometry().translated(Control("Frame1")->pos());
+    EXPECT_GE(view->y(), next.bottom());
+    EXPECT_EQ(view->x(), next.x());
+    EXPECT_GE(view->width(), QFontMetrics(view->font()).horizontalAdvance(QStringLiteral(u"今日は")));
+
+    // Painted: the segment being converted in white on dark blue, the rest dark on white.
+    const QImage shown = view->grab().toImage();
+    const auto pixels = [&](QRgb rgb) {
+        int n = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x) n += shown.pixel(x, y) == rgb;
+        return n;
+    };
+    EXPECT_GT(pixels(QColor(Qt::darkBlue).rgb()), 100);
+    EXPECT_GT(pixels(QColor(Qt::white).rgb()), 100);
+
+    QInputMethodQueryEvent query(Qt::ImCursorRectangle);
+    QCoreApplication::sendEvent(box, &query);
+    const QRect cursor = query.value(Qt::ImCursorRectangle).toRect().translated(box->mapTo(&w, QPoint()));
+    EXPECT_TRUE(view->geometry().contains(cursor.center())) << cursor.x() << "," << cursor.y();
+    EXPECT_GT(cursor.x(), view->x() + view->width() / 2);  // after the second of three characters
+    EXPECT_EQ(w.state().intPos, 1);
+    EXPECT_EQ(box->text(), QString());
+
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral(u"今"));
+    QCoreApplication::sendEvent(box, &commit);
+    EXPECT_FALSE(view->isVisible());
+    EXPECT_EQ(w.state().intPos, 2);
 }
 
 }  // namespace

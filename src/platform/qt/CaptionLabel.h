@@ -4,6 +4,8 @@
 #include <QTextLayout>
 #include <QWidget>
 
+#include "CharacterPictures.h"
+
 namespace bellmora {
 
 // A label that shows plain text on one line, cut off at its edges. It keeps its whole
@@ -13,7 +15,8 @@ namespace bellmora {
 // While a text is typed, each new caption is the rest of the previous one. The layout of
 // the previous caption then serves again, drawn shifted to the left, so a keystroke costs
 // no new text shaping until the layout runs out. A centred caption (a single character, a
-// count) is drawn from pictures of its characters.
+// count) is drawn from pictures of its characters. A new caption repaints only the text:
+// the border stays, and around a centred caption only the old and the new text's place.
 class CaptionLabel final : public QWidget {
     Q_OBJECT
 public:
@@ -41,6 +44,8 @@ protected:
 
 private:
     QRect textArea() const;
+    // Where a centred caption draws: the label's part that a change of it repaints.
+    QRect centredBounds(const QString& caption);
     // Lays out the start of the caption unless the current layout still covers it; gives
     // the caption's first character's place in the layout.
     qsizetype prepareLayout();
@@ -53,6 +58,7 @@ private:
     bool centred_ = false;
     bool pressed_ = false;
 
+    CharacterPictures pictures_;
     QTextLayout layout_;
     QString layoutSource_;  // the caption the layout was made from
 };

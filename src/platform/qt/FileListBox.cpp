@@ -1,6 +1,7 @@
 #include "FileListBox.h"
 
 #include <QDir>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace bellmora {
@@ -26,6 +27,32 @@ QString FileListBox::selectedName() const {
     return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
+void FileListBox::setLocked(bool locked) {
+    locked_ = locked;
+    setFocusPolicy(locked ? Qt::NoFocus : Qt::StrongFocus);
+}
+
+QItemSelectionModel::SelectionFlags FileListBox::selectionCommand(const QModelIndex& index,
+                                                                   const QEvent* event) const {
+    if (locked_) return QItemSelectionModel::NoUpdate;
+    const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+    // Ctrl+click or Ctrl+Space on the selected name would leave none selected.
+    if (command.testAnyFlags(QItemSelectionModel::Deselect | QItemSelectionModel::Toggle) &&
+        selectionModel()->isSelected(index))
+        return QItemSelectionModel::NoUpdate;
+    return command;
+}
+
+void FileListBox::keyboardSearch(const QString& search) {
+    if (!locked_) QListWidget::keyboardSearch(search);
+}
+
+void FileListBox::keyPressEvent(QKeyEvent* event) {
+    // Locked, the current name stays too: a key moves nothing.
+    if (locked_) return event->ignore();
+    QListWidget::keyPressEvent(event);
+}
+
 void FileListBox::onSelectionChanged() {
     if (selectedItems().isEmpty()) return;
     selectionChangedSincePress_ = true;
@@ -42,8 +69,12 @@ void FileListBox::focusInEvent(QFocusEvent* event) {
 void FileListBox::mousePressEvent(QMouseEvent* event) {
     pressedIndex_ = indexAt(event->position().toPoint());
     selectionChangedSincePress_ = false;
-    // Below the names a press changes nothing: the chosen name stays selected.
-    if (!pressedIndex_.isValid()) return event->accept();
+    // Below the names, with another button than the left one, or while locked, a press
+    // changes nothing: the chosen name stays selected.
+    if (!pressedIndex_.isValid() || event->button() != Qt::LeftButton || locked_) {
+        pressedIndex_ = QPersistentModelIndex();
+        return event->accept();
+    }
     QListWidget::mousePressEvent(event);
 }
 
@@ -61,6 +92,7 @@ void FileListBox::mouseReleaseEvent(QMouseEvent* event) {
 void FileListBox::mouseDoubleClickEvent(QMouseEvent* event) {
     // The first click of the pair has picked the name already.
     pressedIndex_ = QPersistentModelIndex();
+    if (event->button() != Qt::LeftButton || locked_) return event->accept();
     QListWidget::mouseDoubleClickEvent(event);
 }
 

@@ -6,8 +6,9 @@
 namespace bellmora {
 
 // A list of the file names of the working folder that match a pattern. Picking a name,
-// by a click (also on the name already selected) or by moving the selection with the
-// keyboard, raises chosen() once per user action.
+// by a left click (also on the name already selected) or by moving the selection with the
+// keyboard, raises chosen() once per user action. Once a name is selected, the selection
+// can move but never vanish.
 class FileListBox final : public QListWidget {
     Q_OBJECT
 public:
@@ -20,6 +21,13 @@ public:
     // The selected name; empty when nothing is selected.
     QString selectedName() const;
 
+    // While locked, the mouse and the keyboard leave the selection where it is, and a
+    // click does not take the focus.
+    void setLocked(bool locked);
+    bool isLocked() const { return locked_; }
+
+    void keyboardSearch(const QString& search) override;
+
 signals:
     void chosen();
 
@@ -28,12 +36,16 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
 
 private:
     void onSelectionChanged();
 
     QPersistentModelIndex pressedIndex_;
     bool selectionChangedSincePress_ = false;
+    bool locked_ = false;
 };
 
 }  // namespace bellmora

@@ -6,7 +6,7 @@
 namespace bellmora {
 
 float QtClock::SecondsSinceMidnight() {
-    return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
+    return ClockSeconds(QTime::currentTime().msecsSinceStartOfDay());
 }
 
 LocalDateTime QtClock::Now() {

@@ -2,13 +2,13 @@
 
 #include <QAbstractButton>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QTimer>
 
 #include "CaptionLabel.h"
 #include "CaptionLabelAccessible.h"
 #include "FileListBox.h"
+#include "InputBox.h"
 
 namespace bellmora {
 
@@ -71,6 +71,10 @@ void QtControls::FocusFileList() {
     w_.filMondai->setFocus(Qt::OtherFocusReason);
 }
 
+void QtControls::LockFileList(bool locked) {
+    w_.filMondai->setLocked(locked);
+}
+
 std::u16string QtControls::InputText() const {
     return w_.txtInpKey->text().toStdU16String();
 }
@@ -83,6 +87,10 @@ void QtControls::SetInputText(const std::u16string& text) {
 
 void QtControls::FocusInput() {
     w_.txtInpKey->setFocus(Qt::OtherFocusReason);
+}
+
+void QtControls::SetInputKeepsTab(bool keep) {
+    w_.txtInpKey->setKeepsTab(keep);
 }
 
 int QtControls::HistoryCount() const {

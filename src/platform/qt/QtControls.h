@@ -6,7 +6,6 @@
 
 class QAbstractButton;
 class QGroupBox;
-class QLineEdit;
 class QListWidget;
 class QTimer;
 class QWidget;
@@ -15,6 +14,7 @@ namespace bellmora {
 
 class CaptionLabel;
 class FileListBox;
+class InputBox;
 
 // The widgets the logic works on, as the window created them.
 struct QtControlSet {
@@ -22,7 +22,7 @@ struct QtControlSet {
     QGroupBox* fraMondai = nullptr;
     QAbstractButton* cmdStart = nullptr;
     FileListBox* filMondai = nullptr;
-    QLineEdit* txtInpKey = nullptr;
+    InputBox* txtInpKey = nullptr;
     QListWidget* lstRireki = nullptr;
     std::array<QWidget*, 4> imgStart{};  // 1 to 3; there is no picture 0
     QTimer* tmrStart = nullptr;
@@ -44,10 +44,12 @@ public:
 
     std::u16string SelectedFileName() const override;
     void FocusFileList() override;
+    void LockFileList(bool locked) override;
 
     std::u16string InputText() const override;
     void SetInputText(const std::u16string& text) override;
     void FocusInput() override;
+    void SetInputKeepsTab(bool keep) override;
 
     int HistoryCount() const override;
     void ClearHistory() override;

@@ -103,11 +103,12 @@ private:
     std::thread thread_;
 };
 
-QtSound::QtSound() : player_(std::make_unique<Player>()) {}
+QtSound::QtSound() = default;
 
 QtSound::~QtSound() = default;
 
 void QtSound::Beep() {
+    if (!player_) player_ = std::make_unique<Player>();
     if (player_->Failed())
         QApplication::beep();
     else

@@ -9,6 +9,7 @@ namespace bellmora {
 // The desktop's bell through libcanberra, played on a thread of its own so that a beep
 // never holds up the window. When canberra cannot play (no sound server, no device, no
 // sound theme), it is not asked again: the rest of the session uses the display's bell.
+// The thread and the sound libraries start with the first beep, not with the window.
 class QtSound final : public Sound {
 public:
     QtSound();
