@@ -106,7 +106,7 @@ void frmMain::WireEvents() {
     // box of the load does not open in the middle of the list's own handling.
     connect(widgets_.filMondai, &FileListBox::chosen, this, [this] { Dispatch(OnFileListClick); },
             Qt::QueuedConnection);
-    connect(widgets_.txtInpKey, &QLineEdit::textChanged, this, [this] { Dispatch(OnInputChange); });
+    connect(widgets_.txtInpKey, &InputBox::textChanged, this, [this] { Dispatch(OnInputChange); });
     connect(&tmrStart_, &QTimer::timeout, this, [this] { Dispatch(OnCountdownTick); });
     connect(&timer2_, &QTimer::timeout, this, &frmMain::OnTypingTimer);
 }

@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QInputMethodEvent>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
 #include <QTextCharFormat>
@@ -129,7 +128,7 @@ TEST_F(PracticeRun, TypedToTheEndLeavesTheWindowIdleWithStartFocused) {
     EXPECT_EQ(QApplication::focusWidget(), Control("cmdStart"));
     EXPECT_EQ(Caption("lblNokori"), u"4");
     EXPECT_EQ(Caption("lblMondai"), u"aBあい");
-    EXPECT_EQ(Control<QLineEdit>("txtInpKey")->text(), QString());
+    EXPECT_EQ(Control<InputBox>("txtInpKey")->text(), QString());
     EXPECT_EQ(Control<QListWidget>("lstRireki")->count(), 1);
 }
 
