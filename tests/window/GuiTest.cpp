@@ -53,8 +53,8 @@ void GuiTest::MakeFolder(const QString& name) {
     ASSERT_TRUE(QDir().mkdir(name)) << name.toStdString();
 }
 
-frmMain& GuiTest::OpenWindow() {
-    window_ = std::make_unique<frmMain>(std::make_unique<CountingTextFiles>(reads_));
+frmMain& GuiTest::OpenWindow(int countdownInterval) {
+    window_ = std::make_unique<frmMain>(std::make_unique<CountingTextFiles>(reads_), countdownInterval);
     window_->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
     return *window_;

@@ -50,7 +50,7 @@ protected:
     void MakeFolder(const QString& name);
 
     // Opens the main window over the working folder as it is now, and makes it active.
-    frmMain& OpenWindow();
+    frmMain& OpenWindow(int countdownInterval = frmMain::kCountdownInterval);
     frmMain& window() { return *window_; }
 
     template <class T = QWidget>

@@ -42,6 +42,10 @@ TEST_F(WindowEvents, FullLengthProblemKeepsTheWindowSizeAndIsReadBackWhole) {
     EXPECT_EQ(w.size(), QSize(631, 452));
 }
 
+TEST_F(WindowEvents, CountdownLightsChangeOnceASecond) {
+    EXPECT_EQ(OpenWindow().countdownInterval(), 1000);
+}
+
 // Runs the program's event loop until it ends, or fails after five seconds.
 int RunEventLoop() {
     QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
@@ -97,7 +101,7 @@ protected:
 
 TEST_F(PracticeRun, TypedToTheEndLeavesTheWindowIdleWithStartFocused) {
     WriteFile(QStringLiteral(u"drill.txt"), QStringLiteral(u"aBあい").toUtf8());
-    frmMain& w = OpenWindow();
+    frmMain& w = OpenWindow(10);  // a quick countdown
     ClickItem(*Control<QListWidget>("filMondai"), 0);
     ASSERT_EQ(Caption("lblMondai"), u"aBあい");
     QTest::mouseClick(Control("cmdStart"), Qt::LeftButton);
