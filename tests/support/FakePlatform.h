@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -72,7 +73,11 @@ struct Message {
     std::u16string caption;
     MessageIcon icon;
     MessageButtons buttons;
+    friend bool operator==(const Message&, const Message&) = default;
 };
+
+// A failing check shows the box as {text, caption, icon, buttons}, in UTF-8.
+void PrintTo(const Message& message, std::ostream* os);
 
 class FakeDialogs final : public Dialogs {
 public:
