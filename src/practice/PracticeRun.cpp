@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "RunResult.h"
+#include "RecordRun.h"
 #include "Text.h"
 
 namespace bellmora {

@@ -1,14 +1,14 @@
-#include "History.h"
+#include "LoadHistory.h"
 
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <vector>
 
+#include "FoldBest.h"
 #include "ItemReader.h"
 #include "NumberText.h"
-#include "Summary.h"
-#include "Totals.h"
+#include "ShowTotals.h"
 
 namespace bellmora {
 

@@ -1,16 +1,16 @@
-#include "RunResult.h"
+#include "RecordRun.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <limits>
 
 #include "DateTime.h"
-#include "History.h"
+#include "FoldBest.h"
+#include "LoadHistory.h"
 #include "NumberText.h"
 #include "RecordFile.h"
-#include "Summary.h"
+#include "ShowTotals.h"
 #include "Text.h"
-#include "Totals.h"
 
 namespace bellmora {
 

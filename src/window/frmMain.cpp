@@ -10,7 +10,7 @@
 #include "CaptionLabel.h"
 #include "ControlBuilder.h"
 #include "FileListBox.h"
-#include "History.h"
+#include "LoadHistory.h"
 #include "PracticeRun.h"
 #include "ProblemLoad.h"
 #include "StartUp.h"

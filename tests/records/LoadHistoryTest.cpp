@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "History.h"
+#include "LoadHistory.h"
+#include "RecordRun.h"
 #include "RecordsFixture.h"
-#include "RunResult.h"
 
 namespace bellmora::test {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "RecordRun.h"
 #include "RecordsFixture.h"
-#include "RunResult.h"
 
 namespace bellmora::test {
 namespace {
