@@ -4,6 +4,18 @@
 
 namespace bellmora {
 
+namespace {
+
+template <class Char>
+std::basic_string<Char> Lowered(std::basic_string_view<Char> text) {
+    std::basic_string<Char> lower(text);
+    for (Char& c : lower)
+        if (c >= Char('A') && c <= Char('Z')) c = static_cast<Char>(c - Char('A') + Char('a'));
+    return lower;
+}
+
+}  // namespace
+
 std::u16string CharAt(std::u16string_view text, int pos) {
     if (pos < 1 || static_cast<std::size_t>(pos) > text.size()) return {};
     return std::u16string(1, text[static_cast<std::size_t>(pos) - 1]);
@@ -25,6 +37,10 @@ std::u16string Widen(std::string_view ascii) {
     for (char c : ascii) out.push_back(static_cast<unsigned char>(c));
     return out;
 }
+
+std::string AsciiLower(std::string_view text) { return Lowered(text); }
+
+std::u16string AsciiLower(std::u16string_view text) { return Lowered(text); }
 
 std::u16string IntegerText(std::int64_t value) {
     char buf[24];
