@@ -35,7 +35,7 @@ public:
     std::function<void()> onInputChange;
 
     void SetCaption(Label label, const std::u16string& caption) override { captions[label] = caption; }
-    std::u16string Caption(Label label) const override {
+    std::u16string Caption(Label label) const {
         auto it = captions.find(label);
         return it == captions.end() ? std::u16string() : it->second;
     }
