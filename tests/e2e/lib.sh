@@ -10,6 +10,7 @@
 set -eEuo pipefail
 
 program=$(realpath "$1")
+countdown_watch=$(dirname "$program")/countdown_watch
 # ImageMagick by its own names: a machine may have something else as plain `convert`.
 im_import=$(command -v import-im6.q16 || command -v import)
 im_convert=$(command -v convert-im6.q16 || command -v convert)
@@ -153,7 +154,6 @@ lamp() {
                        END { print red ? "red" : yellow ? "yellow" : green ? "green" : "off" }'
 }
 lamp_is() { [ "$(lamp)" = "$1" ]; }
-lamp_is_not() { [ "$(lamp)" != "$1" ]; }
 
 # Moves the pointer off the window, so no tool tip covers what a test looks at.
 park_pointer() { xdotool mousemove 1010 760; }
@@ -169,10 +169,22 @@ choose_row() { click_at 60 $((303 + 17 * $1)); }
 press_start() { click_at 428 40; }
 
 # After a press of Start: waits through the countdown (the light leaves green, then
-# comes back to it) and types the text, one key per typing step even on a busy machine.
+# comes back to it).
+countdown_runs() {
+    local status=0
+    "$countdown_watch" $((X + 63)) $((Y + 113)) 10 || status=$?
+    case $status in
+        0) ;;
+        1) fail "Start did not begin a countdown" ;;
+        2) fail "the countdown did not reach the green light" ;;
+        *) fail "the countdown could not be watched" ;;
+    esac
+}
+
+# After a press of Start: waits through the countdown and types the text, one key per
+# typing step even on a busy machine.
 type_at_green() {
-    poll 10 lamp_is_not green || fail "Start did not begin a countdown"
-    poll 10 lamp_is green || fail "the countdown did not reach the green light"
+    countdown_runs
     xdotool type --delay 60 "$1"
 }
 
