@@ -110,7 +110,12 @@ std::u16string FormatGeneral(float value) {
 
 std::u16string FormatShortest(double value) {
     if (!std::isfinite(value)) return {};
-    return Render(ShortestDigits(value), -1);
+    if (value == 0) return u"0";  // and not "-0"
+    // Plain notation needs up to 327 characters, for the smallest subnormal.
+    char buf[340];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+    (void)ec;
+    return Widen(std::string_view(buf, static_cast<std::size_t>(end - buf)));
 }
 
 }  // namespace bellmora

@@ -20,8 +20,9 @@ std::u16string FormatFixed(double value, int decimals);
 // no trailing zeros, no point for a whole number, "0." before a fraction, no exponent.
 std::u16string FormatGeneral(float value);
 
-// A double in the fewest digits that give it back, plain decimal notation ("45.6",
-// "100", "0.293"), as record files hold it.
+// A double in the fewest characters that give it back, plain decimal notation ("45.6",
+// "100", "0.293"), as record files hold it. A whole number beyond 2^53 shows the digits
+// of its exact value rather than zeros after its shortest digits.
 std::u16string FormatShortest(double value);
 
 // Reads an optional minus sign, digits and an optional "." with fraction digits (".5"

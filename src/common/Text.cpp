@@ -6,6 +6,14 @@ namespace bellmora {
 
 namespace {
 
+template <class Char>
+std::basic_string<Char> Lowered(std::basic_string_view<Char> text) {
+    std::basic_string<Char> lower(text);
+    for (Char& c : lower)
+        if (c >= Char('A') && c <= Char('Z')) c = static_cast<Char>(c - Char('A') + Char('a'));
+    return lower;
+}
+
 bool IsLineEnd(std::u16string_view s) { return s == u"\r\n" || s == u"\r" || s == u"\n"; }
 bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
@@ -54,6 +62,10 @@ std::u16string Widen(std::string_view ascii) {
     for (char c : ascii) out.push_back(static_cast<unsigned char>(c));
     return out;
 }
+
+std::string AsciiLower(std::string_view text) { return Lowered(text); }
+
+std::u16string AsciiLower(std::u16string_view text) { return Lowered(text); }
 
 std::u16string IntegerText(std::int64_t value) {
     char buf[24];

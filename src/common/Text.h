@@ -30,6 +30,10 @@ std::u16string_view Left(std::u16string_view text, std::size_t n);
 // Widens ASCII (or Latin-1) text, as used for numbers and dates.
 std::u16string Widen(std::string_view ascii);
 
+// The text with the ASCII letters A to Z in lower case; every other character as it is.
+std::string AsciiLower(std::string_view text);
+std::u16string AsciiLower(std::u16string_view text);
+
 // Decimal digits with a leading minus sign when negative; no blank, no grouping.
 std::u16string IntegerText(std::int64_t value);
 

@@ -38,7 +38,6 @@ public:
     virtual ~Controls() = default;
 
     virtual void SetCaption(Label label, const std::u16string& caption) = 0;
-    virtual std::u16string Caption(Label label) const = 0;
     virtual void SetProblemFrameCaption(const std::u16string& caption) = 0;  // fraMondai
 
     virtual Rgb MondaiTextColour() const = 0;

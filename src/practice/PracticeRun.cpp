@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "ProblemLoad.h"
-#include "RunResult.h"
+#include "RecordRun.h"
 #include "Text.h"
 
 namespace bellmora {

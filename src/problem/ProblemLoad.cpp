@@ -1,6 +1,6 @@
 #include "ProblemLoad.h"
 
-#include "History.h"
+#include "LoadHistory.h"
 #include "ItemReader.h"
 #include "Text.h"
 

@@ -82,12 +82,14 @@ QWidget* MakeLine(const ControlDesign& design, QWidget* parent) {
     return line;
 }
 
-
-void MakeListLike(QListWidget& list) {
-    list.setSelectionMode(QAbstractItemView::SingleSelection);
-    list.setUniformItemSizes(true);
-    list.setTextElideMode(Qt::ElideNone);  // a long line is cut off, not shortened
-    list.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+template <class List>
+QWidget* MakeList(QWidget* parent) {
+    auto* list = new List(parent);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setUniformItemSizes(true);
+    list->setTextElideMode(Qt::ElideNone);  // a long line is cut off, not shortened
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return list;
 }
 
 QWidget* MakeWidget(const ControlDesign& design, QWidget* parent) {
@@ -98,16 +100,8 @@ QWidget* MakeWidget(const ControlDesign& design, QWidget* parent) {
         case ControlKind::Frame: return MakeFrame(design, parent);
         case ControlKind::Label: return MakeLabel(design, parent);
         case ControlKind::TextBox: return new InputBox(parent);
-        case ControlKind::ListBox: {
-            auto* list = new QListWidget(parent);
-            MakeListLike(*list);
-            return list;
-        }
-        case ControlKind::FileListBox: {
-            auto* list = new FileListBox(parent);
-            MakeListLike(*list);
-            return list;
-        }
+        case ControlKind::ListBox: return MakeList<QListWidget>(parent);
+        case ControlKind::FileListBox: return MakeList<FileListBox>(parent);
     }
     return nullptr;
 }

@@ -70,7 +70,8 @@ const WindowDesign& MainWindowDesign();
 // comes before its children.
 std::span<const ControlDesign> MainWindowControls();
 
-// The controls that take the keyboard focus, in the order the Tab key visits them.
+// Whether controls of this kind take the keyboard focus; the Tab key visits those in the
+// order of their tabIndex.
 bool TakesFocus(ControlKind kind);
 
 }  // namespace bellmora

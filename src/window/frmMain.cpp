@@ -9,8 +9,8 @@
 #include "CaptionLabel.h"
 #include "ControlBuilder.h"
 #include "FileListBox.h"
-#include "History.h"
 #include "InputBox.h"
+#include "LoadHistory.h"
 #include "PracticeRun.h"
 #include "ProblemLoad.h"
 #include "StartUp.h"
@@ -21,8 +21,7 @@ namespace bellmora {
 
 namespace {
 
-constexpr int kCountdownInterval = 1000;  // ms
-constexpr int kTypingInterval = 10;       // ms
+constexpr int kTypingInterval = 10;  // ms
 
 template <class T>
 T* Find(const ControlMap& controls, std::string_view name) {
@@ -61,7 +60,7 @@ QtControlSet CreateControls(QWidget& window, QTimer& tmrStart) {
 
 }  // namespace
 
-frmMain::frmMain(std::unique_ptr<TextFiles> files)
+frmMain::frmMain(std::unique_ptr<TextFiles> files, int countdownInterval)
     : widgets_(CreateControls(*this, tmrStart_)),
       controls_(widgets_),
       dialogs_(this),
@@ -73,7 +72,7 @@ frmMain::frmMain(std::unique_ptr<TextFiles> files)
     widgets_.filMondai->fill(QStringLiteral("*.txt"));
     WireEvents();
     tmrStart_.setTimerType(Qt::PreciseTimer);  // the countdown's beeps a steady second apart
-    tmrStart_.start(kCountdownInterval);
+    tmrStart_.start(countdownInterval);
     timer2_.start(kTypingInterval);
     Dispatch(OnLoad);  // no timer can fire before it: the event loop is not running yet
 }
@@ -108,7 +107,7 @@ void frmMain::WireEvents() {
     // box of the load does not open in the middle of the list's own handling.
     connect(widgets_.filMondai, &FileListBox::chosen, this, [this] { Dispatch(OnFileListClick); },
             Qt::QueuedConnection);
-    connect(widgets_.txtInpKey, &QLineEdit::textChanged, this, [this] { Dispatch(OnInputChange); });
+    connect(widgets_.txtInpKey, &InputBox::textChanged, this, [this] { Dispatch(OnInputChange); });
     connect(&tmrStart_, &QTimer::timeout, this, [this] { Dispatch(OnCountdownTick); });
     connect(&timer2_, &QTimer::timeout, this, &frmMain::OnTypingTimer);
 }

@@ -22,13 +22,19 @@ namespace bellmora {
 class frmMain final : public QWidget {
     Q_OBJECT
 public:
+    // A second between the countdown's lights.
+    static constexpr int kCountdownInterval = 1000;  // ms
+
     // Creates the controls, lists the problems of the working folder, starts both timers
     // and runs the window's Load, which shows it. The files of the working folder are
-    // reached through files (the real ones when none are given).
-    explicit frmMain(std::unique_ptr<TextFiles> files = nullptr);
+    // reached through files (the real ones when none are given); tests may shorten the
+    // countdown.
+    explicit frmMain(std::unique_ptr<TextFiles> files = nullptr,
+                     int countdownInterval = kCountdownInterval);
     ~frmMain() override;
 
     const WindowState& state() const { return state_; }
+    int countdownInterval() const { return tmrStart_.interval(); }
 
 protected:
     // Closing the window is the End command.

@@ -3,9 +3,18 @@
 #include "StartUp.h"
 #include "frmMain.h"
 
+// The end-to-end tests build the program a second time with a quicker countdown; the
+// program itself always counts down in seconds.
+#ifdef BELLMORA_TEST_COUNTDOWN_INTERVAL
+constexpr int kCountdownInterval = BELLMORA_TEST_COUNTDOWN_INTERVAL;
+#else
+constexpr int kCountdownInterval = bellmora::frmMain::kCountdownInterval;
+#endif
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     bellmora::PrepareApplication(app);
-    bellmora::frmMain window;  // creates the controls and runs the window's Load
+    // Creates the controls and runs the window's Load.
+    bellmora::frmMain window(nullptr, kCountdownInterval);
     return QApplication::exec();
 }

@@ -145,6 +145,15 @@ const ShortestRow kShortestRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Rows, FormatShortestText, ::testing::ValuesIn(kShortestRows), RowName<ShortestRow>);
 
+TEST(FormatShortest, LongestPlainFormsAreWholeAndReadBack) {
+    const double largest = std::numeric_limits<double>::max();
+    const double smallest = -std::numeric_limits<double>::denorm_min();
+    EXPECT_EQ(FormatShortest(largest).size(), 309u);
+    EXPECT_EQ(ParseNumber(FormatShortest(largest)), largest);
+    EXPECT_EQ(FormatShortest(smallest), u"-0." + std::u16string(323, u'0') + u"5");
+    EXPECT_EQ(ParseNumber(FormatShortest(smallest)), smallest);
+}
+
 TEST(NumberText, NonFiniteValuesGiveNoText) {
     const double inf = std::numeric_limits<double>::infinity();
     const float nan = std::numeric_limits<float>::quiet_NaN();

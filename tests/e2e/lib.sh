@@ -3,12 +3,14 @@
 #
 # A script sources it with the program's path as argument:
 #     source "$(dirname "$0")/lib.sh" "$1"
-# Everything runs with `set -euo pipefail`; every wait polls against a deadline, so a
-# slow machine takes longer but never fails by timing alone.
+# Everything runs with `set -eEuo pipefail`; every wait polls against a deadline, so a
+# slow machine takes longer but never fails by timing alone. A command that fails where
+# no check expects it ends the script with the command, its status and where it stood.
 
-set -euo pipefail
+set -eEuo pipefail
 
 program=$(realpath "$1")
+countdown_watch=$(dirname "$program")/countdown_watch
 # ImageMagick by its own names: a machine may have something else as plain `convert`.
 im_import=$(command -v import-im6.q16 || command -v import)
 im_convert=$(command -v convert-im6.q16 || command -v convert)
@@ -18,6 +20,7 @@ xvfb=
 win=
 case_name=${0##*/}
 trap 'e2e_cleanup' EXIT
+trap 'e2e_error' ERR
 
 e2e_cleanup() {
     [ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null || true
@@ -25,10 +28,29 @@ e2e_cleanup() {
     rm -rf "$e2e_root"
 }
 
+program_stderr() {
+    if [ -s "$e2e_root/stderr.log" ]; then
+        echo "program stderr:" >&2
+        cat "$e2e_root/stderr.log" >&2
+    fi
+}
+
 fail() {
     echo "FAIL [$case_name]: $*" >&2
-    [ -s "$e2e_root/stderr.log" ] && { echo "program stderr:" >&2; cat "$e2e_root/stderr.log" >&2; }
+    program_stderr
     exit 1
+}
+
+# The ERR trap: names the failed command and the lines of the calls that led to it.
+# Inside a command substitution it stays silent; the command that used it reports.
+e2e_error() {
+    local status=$? i where=
+    [ "$BASHPID" = "$$" ] || return "$status"
+    for ((i = 1; i < ${#FUNCNAME[@]}; i++)); do
+        where+="${where:+,} ${BASH_SOURCE[i]##*/}:${BASH_LINENO[i - 1]} (${FUNCNAME[i]})"
+    done
+    echo "FAIL [$case_name]: \`$BASH_COMMAND\` exited with status $status at$where" >&2
+    program_stderr
 }
 
 # poll SECONDS COMMAND...: runs the command every 50 ms until it succeeds; false when
@@ -65,13 +87,15 @@ find_main_window() {
     win=$(xdotool search --onlyvisible --name '^Bellmora$' 2>/dev/null | head -n1 || true)
     [ -n "$win" ]
 }
+window_or_end() { find_main_window || ! running; }
 
 # Starts the program in the working folder and waits until its window is painted (the
 # traffic light stands) and has the keyboard focus, which is then on the problem list.
 start_program() {
     "$program" 2>>"$e2e_root/stderr.log" &
     pid=$!
-    poll 20 find_main_window || fail "the window did not appear"
+    poll 20 window_or_end || fail "the window did not appear"
+    running || fail "the program ended before its window appeared"
     local geometry
     geometry=$(xdotool getwindowgeometry --shell "$win")
     eval "$geometry"   # X and Y: the window's place on the screen
@@ -130,7 +154,6 @@ lamp() {
                        END { print red ? "red" : yellow ? "yellow" : green ? "green" : "off" }'
 }
 lamp_is() { [ "$(lamp)" = "$1" ]; }
-lamp_is_not() { [ "$(lamp)" != "$1" ]; }
 
 # Moves the pointer off the window, so no tool tip covers what a test looks at.
 park_pointer() { xdotool mousemove 1010 760; }
@@ -145,11 +168,23 @@ choose_row() { click_at 60 $((303 + 17 * $1)); }
 
 press_start() { click_at 428 40; }
 
-# type_at_green TEXT [DELAY]: after a press of Start, waits through the countdown (the
-# light leaves green, then comes back to it) and types the text, DELAY ms between keys.
+# After a press of Start: waits through the countdown (the light leaves green, then
+# comes back to it).
+countdown_runs() {
+    local status=0
+    "$countdown_watch" $((X + 63)) $((Y + 113)) 10 || status=$?
+    case $status in
+        0) ;;
+        1) fail "Start did not begin a countdown" ;;
+        2) fail "the countdown did not reach the green light" ;;
+        *) fail "the countdown could not be watched" ;;
+    esac
+}
+
+# type_at_green TEXT [DELAY]: after a press of Start, waits through the countdown and
+# types the text, DELAY ms between keys (60 by default).
 type_at_green() {
-    poll 10 lamp_is_not green || fail "Start did not begin a countdown"
-    poll 10 lamp_is green || fail "the countdown did not reach the green light"
+    countdown_runs
     xdotool type --delay "${2:-60}" "$1"
 }
 

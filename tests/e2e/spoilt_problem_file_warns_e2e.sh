@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# A problem file that goes away, is emptied or stops being a readable file after the
-# list was filled: choosing it warns and changes nothing, or (emptied) loads an empty
-# problem; the program keeps running and the problem before it stays usable.
+# Problem files that go away, stop being readable files or are emptied after the list
+# was filled, all in one session: choosing one warns and changes nothing, or (emptied)
+# loads an empty problem; the program keeps running and the problem before it stays
+# usable after each.
 source "$(dirname "$0")/lib.sh" "$1"
 start_x
 
@@ -19,56 +20,61 @@ view_kept() {
     cmp -s "$e2e_root/view.ppm" "$e2e_root/view-now.ppm"
 }
 
-# Sets up a.txt (the problem that works, two runs) and b.txt, starts the program and
-# loads a.txt.
-load_first_problem() {
-    new_case "$1"
-    printf 'abc\r\n' > a.txt
-    records 2 3 > a.REC
-    printf 'xyz\r\n' > b.txt
-    cp a.REC "$e2e_root/a.before"
-    start_program
-    xdotool key Down                    # choose a.txt
-    wait_lines 2
-}
+# a.txt is the problem that works, with two runs on file; b.txt to f.txt are spoilt once
+# the program has listed them.
+new_case spoilt
+printf 'abc\r\n' > a.txt
+records 2 3 > a.REC
+cp a.REC "$e2e_root/a.before"
+for name in b c d e f; do printf 'xyz\r\n' > $name.txt; done
+runs=2
+
+start_program
+xdotool key Down                        # choose a.txt
+wait_lines $runs
+
+rm b.txt
+rm c.txt && mkfifo c.txt
+rm d.txt && ln -s gone.txt d.txt
+rm e.txt && mkdir e.txt
+: > f.txt
 
 # After a refused choice: a.txt chosen again still runs, and the run is recorded.
 first_problem_still_runs() {
     running || fail "the program ended"
     choose_row 0
-    wait_lines 2
+    wait_lines $runs
     run_text abc
-    poll 10 has_records a.REC 3 || fail "the run after the warning was not recorded"
+    runs=$((runs + 1))
+    poll 10 has_records a.REC $runs || fail "the run after the warning was not recorded"
     records_are_whole a.REC && starts_with a.REC "$e2e_root/a.before" ||
         fail "a.REC is damaged: $(cat -A a.REC)"
-    wait_lines 3
+    wait_lines $runs
 }
 
-# refused_case NAME COMMAND...: COMMAND spoils b.txt after the list was filled.
-refused_case() {
-    load_first_problem "$1"
-    shift
-    "$@"
+# refused ROW NAME: choosing the ROWth name of the list warns and keeps the view.
+refused() {
+    case_name=$2
     keep_view
-    choose_row 1
+    choose_row "$1"
     wait_box "問題未選択"
     close_box "問題未選択"
     poll 5 view_kept || fail "the refused file changed the current problem's view"
     first_problem_still_runs
-    stop_program
-    [ ! -e b.REC ] && [ ! -L b.REC ] || fail "a record file was made for the refused file"
     echo "$case_name: warned, a.txt still runs"
 }
 
-refused_case removed rm b.txt
-refused_case fifo eval 'rm b.txt && mkfifo b.txt'
-refused_case dangling_link eval 'rm b.txt && ln -s gone.txt b.txt'
-refused_case folder eval 'rm b.txt && mkdir b.txt'
+refused 1 removed
+refused 2 fifo
+refused 3 dangling_link
+refused 4 folder
+for name in b c d e; do
+    [ ! -e $name.REC ] && [ ! -L $name.REC ] || fail "a record file was made for the refused $name.txt"
+done
 
 # An emptied file is an empty problem: no warning, an empty text and no history.
-load_first_problem emptied
-: > b.txt
-choose_row 1
+case_name=emptied
+choose_row 5
 poll 5 eval '[ "$(problem_text_ink)" -eq 0 ]' || fail "the emptied problem did not load"
 wait_lines 0
 no_box "問題未選択" || fail "the emptied file was refused"

@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <unistd.h>
 
 namespace bellmora::fuzz {
@@ -19,7 +21,9 @@ inline void EnterPrivateFolder() {
     if (!mkdtemp(folder) || chdir(folder) != 0) std::abort();
     static std::string made = folder;
     std::atexit([] {
-        if (chdir("/") == 0) std::system(("rm -rf '" + made + "'").c_str());
+        std::error_code ignored;
+        std::filesystem::current_path("/", ignored);
+        std::filesystem::remove_all(made, ignored);
     });
 }
 

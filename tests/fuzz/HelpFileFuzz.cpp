@@ -7,7 +7,6 @@
 #include "ChmIsolatedUnpack.h"
 #include "ChmSystem.h"
 #include "FuzzFolder.h"
-#include "HelpCharset.h"
 #include "Sitemap.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -29,8 +28,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     ReadChmSystem(bytes);
     DecodeChmObjects(bytes);
-    DeclaredCharset(bytes);
-    CodePageName(bytes);
     std::u16string text(bytes.begin(), bytes.end());  // as Latin-1
     ReadSitemap(text);
     return 0;

@@ -3,7 +3,7 @@
 
 #include "FakePlatform.h"
 #include "FuzzFolder.h"
-#include "History.h"
+#include "LoadHistory.h"
 #include "QtTextFiles.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {

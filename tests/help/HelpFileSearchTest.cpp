@@ -32,14 +32,14 @@ TEST(FindHelpFile, NoFolderHoldsIt_FindsNothing) {
     EXPECT_FALSE(FindHelpFile(u"", {empty.Path()}).has_value());
 }
 
-TEST(HelpFolders, WorkingFolderComesFirstThenDataThenBuildFolder) {
+TEST(HelpFolders, WorkingFolderComesFirstThenTheDataBesideTheProgramThenTheProgramsFolder) {
     test::TempFolder folder;
     test::WorkingFolder working(folder.Path());
-    const std::vector<std::filesystem::path> folders = HelpFolders();
+    const std::vector<std::filesystem::path> folders = HelpFolders("/opt/bellmora/bin");
     ASSERT_EQ(folders.size(), 3u);
     EXPECT_EQ(folders[0], std::filesystem::current_path());
-    EXPECT_EQ(folders[1].filename(), "bellmora");
-    EXPECT_EQ(folders[2], test::BuiltHelpFile().parent_path());
+    EXPECT_EQ(folders[1], "/opt/bellmora/share/bellmora");
+    EXPECT_EQ(folders[2], "/opt/bellmora/bin");
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include "HelpTestFiles.h"
 
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <stdexcept>
 
@@ -28,16 +26,6 @@ std::filesystem::path BuiltHelpFile() {
     return BELLMORA_TEST_HELP_FILE;
 }
 
-std::string ReadBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
-    std::ofstream out(file, std::ios::binary);
-    out << bytes;
-}
-
 std::string Damaged(std::string bytes, Damage damage) {
     switch (damage) {
         case Damage::Empty: return {};
@@ -61,26 +49,6 @@ std::string SystemFile(std::initializer_list<std::pair<int, std::string>> record
         bytes += '\0';
     }
     return bytes;
-}
-
-TempFolder::TempFolder() {
-    static std::mt19937 random(std::random_device{}());
-    path_ = std::filesystem::temp_directory_path() / ("bellmora-help-" + std::to_string(random()));
-    std::filesystem::create_directories(path_);
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
-WorkingFolder::WorkingFolder(const std::filesystem::path& folder) : previous_(std::filesystem::current_path()) {
-    std::filesystem::current_path(folder);
-}
-
-WorkingFolder::~WorkingFolder() {
-    std::error_code ignored;
-    std::filesystem::current_path(previous_, ignored);
 }
 
 }  // namespace bellmora::test

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "HelpCharset.h"
 #include "HelpText.h"
 
 namespace bellmora {
@@ -8,39 +7,6 @@ namespace {
 
 // "日本語" in code page 932.
 const std::string kCp932Japanese = "\x93\xfa\x96\x7b\x8c\xea";
-
-struct CharsetCase {
-    const char* name;
-    std::string html;
-    std::string charset;
-};
-
-void PrintTo(const CharsetCase& c, std::ostream* out) { *out << c.name; }
-
-class DeclaredCharsetCases : public testing::TestWithParam<CharsetCase> {};
-
-TEST_P(DeclaredCharsetCases, FindsTheDeclaration) {
-    EXPECT_EQ(DeclaredCharset(GetParam().html), GetParam().charset);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, DeclaredCharsetCases,
-    testing::Values(
-        CharsetCase{"Html5", "<html><head><meta charset=\"utf-8\">", "utf-8"},
-        CharsetCase{"HttpEquiv", "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=Shift_JIS\">",
-                    "shift_jis"},
-        CharsetCase{"UnquotedWithBlanks", "<meta charset = x-sjis >", "x-sjis"},
-        CharsetCase{"None", "<html><head><title>charset=utf-8</title></head>", ""},
-        CharsetCase{"MetaWithoutCharset", "<meta name=\"author\" content=\"x\"><p>charset=utf-8</p>", ""},
-        CharsetCase{"TooFarIn", "<html>" + std::string(5000, ' ') + "<meta charset=\"utf-8\">", ""},
-        CharsetCase{"CutInsideTheTag", "<meta charset=", ""}),
-    [](const testing::TestParamInfo<CharsetCase>& info) { return info.param.name; });
-
-TEST(CodePageName, ShiftJisNamesMeanCodePage932) {
-    EXPECT_EQ(CodePageName("Shift_JIS"), "windows-31j");
-    EXPECT_EQ(CodePageName("x-sjis"), "windows-31j");
-    EXPECT_EQ(CodePageName("utf-8"), "utf-8");
-}
 
 struct DecodeCase {
     const char* name;
@@ -67,6 +33,9 @@ INSTANTIATE_TEST_SUITE_P(
         // NEC's circled digit is in code page 932 but not in plain Shift-JIS.
         DecodeCase{"Cp932ExtensionDeclaredAsShiftJis", "<meta charset=Shift_JIS>\x87\x40", true,
                    QStringLiteral("<meta charset=Shift_JIS>①")},
+        DecodeCase{"OtherCharsetDeclaredInHttpEquiv",
+                   "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=EUC-JP\">\xc6\xfc\xcb\xdc", true,
+                   QStringLiteral("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=EUC-JP\">日本")},
         DecodeCase{"UnknownDeclarationFallsBack", "<meta charset=no-such-set>日本", true,
                    QStringLiteral("<meta charset=no-such-set>日本")},
         DecodeCase{"ByteOrderMarkWins", "\xef\xbb\xbf<meta charset=shift_jis>日本", true,

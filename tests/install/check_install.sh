@@ -15,7 +15,9 @@ for f in bin/bellmora bin/bellmora-desktop share/bellmora/QorvHelp.chm \
          share/icons/hicolor/scalable/apps/org.bellmora.Bellmora.svg \
          share/icons/hicolor/16x16/apps/org.bellmora.Bellmora.png \
          share/icons/hicolor/256x256/apps/org.bellmora.Bellmora.png \
-         share/bellmora/samples/読んでね.txt; do
+         share/bellmora/samples/読んでね.txt \
+         share/man/man6/bellmora.6.gz share/man/ja/man6/bellmora.6.gz \
+         share/doc/bellmora/copyright; do
     [ -e "$prefix/$f" ] || fail "missing $f"
 done
 

@@ -48,7 +48,7 @@ const DecodeCase kDecodeCases[] = {
      ReadStatus::Ok, Repeat(u'a', kChunk + 10) + u"あ"},
 };
 
-class ReadTextDecoding : public TempFolderTest, public ::testing::WithParamInterface<DecodeCase> {};
+class ReadTextDecoding : public InTempFolder, public ::testing::WithParamInterface<DecodeCase> {};
 
 TEST_P(ReadTextDecoding, GivesStatusAndText) {
     const DecodeCase& c = GetParam();
@@ -62,7 +62,7 @@ TEST_P(ReadTextDecoding, GivesStatusAndText) {
 INSTANTIATE_TEST_SUITE_P(Files, ReadTextDecoding, ::testing::ValuesIn(kDecodeCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-using QtTextFilesTest = TempFolderTest;
+using QtTextFilesTest = InTempFolder;
 
 TEST_F(QtTextFilesTest, ReadText_MissingFileFolderOrPipeIsUnreadable) {
     fs::create_directory("folder.txt");

@@ -61,11 +61,8 @@ TEST_F(PracticeRun, Start_WithNothingSelected_AsksForAProblemAndFocusesTheList) 
     ui.selectedFileName.clear();
     ui.SetCaption(Label::Djikan, u" 1.00");
     Start();
-    ASSERT_EQ(w.dialogs.shown.size(), 1u);
-    EXPECT_EQ(w.dialogs.shown[0].text, u"先に出題リストから問題を選択下さい");
-    EXPECT_EQ(w.dialogs.shown[0].caption, u"問題未選択");
-    EXPECT_EQ(w.dialogs.shown[0].icon, MessageIcon::Warning);
-    EXPECT_EQ(w.dialogs.shown[0].buttons, MessageButtons::Ok);
+    EXPECT_EQ(w.dialogs.shown, (std::vector<Message>{{u"先に出題リストから問題を選択下さい", u"問題未選択",
+                                                      MessageIcon::Warning, MessageButtons::Ok}}));
     EXPECT_EQ(ui.focus, Focus::FileList);
     EXPECT_TRUE(ui.startEnabled);
     EXPECT_NE(st.blnCountdown, Flag::True);

@@ -150,11 +150,8 @@ TEST_P(ProblemRefusalRows, WarnsAndChangesNothing) {
 
     Click(row.file);
 
-    ASSERT_EQ(w.dialogs.shown.size(), 1u);
-    EXPECT_EQ(w.dialogs.shown[0].text, row.message);
-    EXPECT_EQ(w.dialogs.shown[0].caption, kRefusalCaption);
-    EXPECT_EQ(w.dialogs.shown[0].icon, MessageIcon::Warning);
-    EXPECT_EQ(w.dialogs.shown[0].buttons, MessageButtons::Ok);
+    EXPECT_EQ(w.dialogs.shown,
+              (std::vector<Message>{{row.message, kRefusalCaption, MessageIcon::Warning, MessageButtons::Ok}}));
     EXPECT_TRUE(Now() == before);
 }
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "History.h"
+#include "LoadHistory.h"
 #include "RecordFile.h"
 #include "RecordsFixture.h"
 

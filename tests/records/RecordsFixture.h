@@ -5,7 +5,7 @@
 #include <string>
 
 #include "FakePlatform.h"
-#include "History.h"
+#include "LoadHistory.h"
 
 namespace bellmora::test {
 

@@ -5,6 +5,37 @@
 
 namespace bellmora::test {
 
+namespace {
+
+std::string Utf8(const std::u16string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000)
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += {static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
+        } else if (c < 0x10000) {
+            out += {static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F)),
+                    static_cast<char>(0x80 | (c & 0x3F))};
+        } else {
+            out += {static_cast<char>(0xF0 | c >> 18), static_cast<char>(0x80 | (c >> 12 & 0x3F)),
+                    static_cast<char>(0x80 | (c >> 6 & 0x3F)), static_cast<char>(0x80 | (c & 0x3F))};
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+void PrintTo(const Message& message, std::ostream* os) {
+    *os << "{\"" << Utf8(message.text) << "\", \"" << Utf8(message.caption) << "\", "
+        << (message.icon == MessageIcon::Warning ? "Warning" : "Information") << ", "
+        << (message.buttons == MessageButtons::Ok ? "Ok" : "OkCancel") << "}";
+}
+
 int FakeControls::ShownImage() const {
     int shown = 0;
     for (int i = 1; i <= 3; ++i) {

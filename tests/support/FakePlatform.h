@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -36,7 +37,7 @@ public:
     std::function<void()> onInputChange;
 
     void SetCaption(Label label, const std::u16string& caption) override { captions[label] = caption; }
-    std::u16string Caption(Label label) const override {
+    std::u16string Caption(Label label) const {
         auto it = captions.find(label);
         return it == captions.end() ? std::u16string() : it->second;
     }
@@ -81,7 +82,11 @@ struct Message {
     std::u16string caption;
     MessageIcon icon;
     MessageButtons buttons;
+    friend bool operator==(const Message&, const Message&) = default;
 };
+
+// A failing check shows the box as {text, caption, icon, buttons}, in UTF-8.
+void PrintTo(const Message& message, std::ostream* os);
 
 class FakeDialogs final : public Dialogs {
 public:

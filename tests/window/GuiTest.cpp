@@ -8,21 +8,20 @@
 
 #include "CaptionLabel.h"
 #include "StartUp.h"
+#include "TestApplication.h"
 
 namespace bellmora::test {
 
 namespace {
 
+// The test program's application, prepared as the program prepares its own.
 QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "bellmora-gui-tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        auto* created = new QApplication(argc, argv);  // lives until the process ends
-        PrepareApplication(*created);
+    static QApplication& app = []() -> QApplication& {
+        QApplication& created = TestApplication();
+        PrepareApplication(created);
         return created;
     }();
-    return *app;
+    return app;
 }
 
 }  // namespace
@@ -32,15 +31,13 @@ GuiTest::GuiTest() {
 }
 
 void GuiTest::SetUp() {
-    ASSERT_TRUE(folder_.isValid());
-    previousFolder_ = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(folder_.path()));
+    working_.emplace(folder_.Path());
 }
 
 void GuiTest::TearDown() {
     window_.reset();
     Settle();
-    QDir::setCurrent(previousFolder_);
+    working_.reset();
 }
 
 void GuiTest::WriteFile(const QString& name, const QByteArray& bytes) {
@@ -53,8 +50,8 @@ void GuiTest::MakeFolder(const QString& name) {
     ASSERT_TRUE(QDir().mkdir(name)) << name.toStdString();
 }
 
-frmMain& GuiTest::OpenWindow() {
-    window_ = std::make_unique<frmMain>(std::make_unique<CountingTextFiles>(reads_));
+frmMain& GuiTest::OpenWindow(int countdownInterval) {
+    window_ = std::make_unique<frmMain>(std::make_unique<CountingTextFiles>(reads_), countdownInterval);
     window_->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
     return *window_;

@@ -7,14 +7,15 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include <QString>
-#include <QTemporaryDir>
 #include <QWidget>
 
 #include "QtTextFiles.h"
+#include "TempFolder.h"
 #include "frmMain.h"
 
 class QListWidget;
@@ -50,7 +51,7 @@ protected:
     void MakeFolder(const QString& name);
 
     // Opens the main window over the working folder as it is now, and makes it active.
-    frmMain& OpenWindow();
+    frmMain& OpenWindow(int countdownInterval = frmMain::kCountdownInterval);
     frmMain& window() { return *window_; }
 
     template <class T = QWidget>
@@ -70,8 +71,8 @@ protected:
     static void Settle();
 
 private:
-    QTemporaryDir folder_;
-    QString previousFolder_;
+    TempFolder folder_;
+    std::optional<WorkingFolder> working_;
     std::map<std::u16string, int> reads_;
     std::unique_ptr<frmMain> window_;
 };

@@ -1,14 +1,32 @@
 #include "InputBox.h"
 
 #include <QKeyEvent>
-
-#include "CompositionView.h"
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace bellmora {
 
-InputBox::InputBox(QWidget* parent) : QLineEdit(parent) {
+namespace {
+
+bool WithControlOrAlt(const QKeyEvent& key) {
+    return key.modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+}
+
+}  // namespace
+
+InputBox::InputBox(QWidget* parent) : QWidget(parent) {
     // Japanese is typed through the input method: each committed character is a change.
     setAttribute(Qt::WA_InputMethodEnabled);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::IBeamCursor);
+    setBackgroundRole(QPalette::Base);
+}
+
+void InputBox::setText(const QString& text) {
+    if (text == text_) return;
+    text_ = text;
+    emit textChanged(text_);
 }
 
 void InputBox::showCompositionBelow(const QWidget& anchor) {
@@ -17,30 +35,33 @@ void InputBox::showCompositionBelow(const QWidget& anchor) {
     composition_ = new CompositionView(window, below);
 }
 
+QSize InputBox::sizeHint() const {
+    return {7, fontMetrics().height() + 6};
+}
+
 bool InputBox::event(QEvent* event) {
     if (keepsTab_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-        if (tab && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            insert(QStringLiteral("\t"));
+        if (tab && !WithControlOrAlt(*key)) {
+            setText(QStringLiteral("\t"));
             return true;
         }
     }
-    return QLineEdit::event(event);
+    return QWidget::event(event);
 }
 
 void InputBox::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        insert(QStringLiteral("\n"));
-        return event->accept();
-    }
-    QLineEdit::keyPressEvent(event);
+    if (enter && !WithControlOrAlt(*event)) return setText(QStringLiteral("\n"));
+    // What a text box would insert: printable text without a shortcut modifier.
+    const QString typed = event->text();
+    if (!typed.isEmpty() && typed.at(0).isPrint() && !(event->modifiers() & Qt::ControlModifier))
+        return setText(typed);
+    event->ignore();
 }
 
-// A release changes nothing in the box but its cursor, which a line edit would show anew:
-// a repaint of its own after every keystroke. The input method has seen the release before
-// the box would.
+// A release types nothing.
 void InputBox::keyReleaseEvent(QKeyEvent* event) {
     event->accept();
 }
@@ -48,21 +69,54 @@ void InputBox::keyReleaseEvent(QKeyEvent* event) {
 void InputBox::inputMethodEvent(QInputMethodEvent* event) {
     // Shown first: a commit may end the run and open a message box before it returns.
     if (composition_) composition_->setComposition(event->preeditString(), event->attributes());
-    QLineEdit::inputMethodEvent(event);
-}
-
-void InputBox::focusOutEvent(QFocusEvent* event) {
-    if (composition_) composition_->setComposition({}, {});
-    QLineEdit::focusOutEvent(event);
+    if (!event->commitString().isEmpty()) setText(event->commitString());
+    event->accept();
 }
 
 QVariant InputBox::inputMethodQuery(Qt::InputMethodQuery query) const {
-    if (composition_ && query == Qt::ImCursorRectangle) {
+    switch (query) {
+    case Qt::ImEnabled: return isEnabled();
+    case Qt::ImCursorRectangle: {
+        if (!composition_) return QRect(2, 2, 1, height() - 4);
         const QRect cursor = composition_->cursorRect();
         const QPoint topLeft = mapFrom(window(), composition_->mapTo(window(), cursor.topLeft()));
         return QRect(topLeft, cursor.size());
     }
-    return QLineEdit::inputMethodQuery(query);
+    case Qt::ImFont: return composition_ ? composition_->font() : font();
+    case Qt::ImCursorPosition:
+    case Qt::ImAnchorPosition: return 0;
+    case Qt::ImSurroundingText:
+    case Qt::ImCurrentSelection:
+    case Qt::ImTextBeforeCursor:
+    case Qt::ImTextAfterCursor: return QString();
+    default: return QWidget::inputMethodQuery(query);
+    }
+}
+
+void InputBox::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void InputBox::focusOutEvent(QFocusEvent* event) {
+    if (composition_) composition_->setComposition({}, {});
+    update();
+    QWidget::focusOutEvent(event);
+}
+
+// A text box's panel, with a steady caret while it has the focus.
+void InputBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QStyleOptionFrame panel;
+    panel.initFrom(this);
+    panel.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &panel, this);
+    panel.midLineWidth = 0;
+    panel.state |= QStyle::State_Sunken;
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+    if (!hasFocus()) return;
+    painter.setPen(palette().color(QPalette::Text));
+    const int top = panel.lineWidth + 2;
+    painter.drawLine(QPoint(panel.lineWidth + 1, top), QPoint(panel.lineWidth + 1, height() - top - 1));
 }
 
 }  // namespace bellmora

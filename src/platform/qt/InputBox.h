@@ -1,21 +1,26 @@
 #pragma once
 
-#include <QLineEdit>
 #include <QPointer>
+#include <QWidget>
 
 #include "CompositionView.h"
 
 namespace bellmora {
 
-// The input box of a run (txtInpKey). Each key or input-method commit changes its text,
-// which the window hands to the typing check. Besides what a line edit types, Enter types
-// a line end ("\n"), and while it keeps Tab, Tab and Shift+Tab type a tab instead of
-// moving the focus on. The box is too narrow to read, so the input method's composition
-// is shown in a view of its own.
-class InputBox final : public QLineEdit {
+// The input box of a run (txtInpKey): it looks like a text box, but holds only what the
+// last key or input-method commit typed, until the window empties it, and each change of
+// that text is reported. A line edit would lay its text out and repaint itself for every
+// keystroke, for a box too narrow to read. Enter types a line end ("\n"), and while the
+// box keeps Tab, Tab and Shift+Tab type a tab instead of moving the focus on. The input
+// method's composition is shown in a view of its own.
+class InputBox final : public QWidget {
     Q_OBJECT
 public:
     explicit InputBox(QWidget* parent = nullptr);
+
+    const QString& text() const { return text_; }
+    // Raises textChanged before it returns, when the text changes.
+    void setText(const QString& text);
 
     void setKeepsTab(bool keep) { keepsTab_ = keep; }
     bool keepsTab() const { return keepsTab_; }
@@ -26,15 +31,22 @@ public:
     CompositionView* compositionView() const { return composition_; }
 
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+    QSize sizeHint() const override;
+
+signals:
+    void textChanged(const QString& text);
 
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    QString text_;
     bool keepsTab_ = false;
     QPointer<CompositionView> composition_;
 };

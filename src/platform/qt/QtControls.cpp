@@ -28,10 +28,6 @@ void QtControls::SetCaption(Label label, const std::u16string& caption) {
     LabelWidget(label).setCaption(ToQt(caption));
 }
 
-std::u16string QtControls::Caption(Label label) const {
-    return LabelWidget(label).caption().toStdU16String();
-}
-
 void QtControls::SetProblemFrameCaption(const std::u16string& caption) {
     w_.fraMondai->setTitle(ToQt(caption));
 }

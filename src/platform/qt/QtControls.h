@@ -33,7 +33,6 @@ public:
     explicit QtControls(const QtControlSet& widgets) : w_(widgets) {}
 
     void SetCaption(Label label, const std::u16string& caption) override;
-    std::u16string Caption(Label label) const override;
     void SetProblemFrameCaption(const std::u16string& caption) override;
 
     Rgb MondaiTextColour() const override;

@@ -1,34 +1,27 @@
 #include "ChmArchive.h"
 
-#include <algorithm>
-
 #include "ChmIsolatedUnpack.h"
+#include "Text.h"
 
 namespace bellmora {
 
 namespace {
-
-// Help file names compare without regard to ASCII letter case, as on the system they come from.
-std::string Folded(std::string_view path) {
-    std::string folded(path);
-    std::transform(folded.begin(), folded.end(), folded.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-    return folded;
-}
 
 std::string Rooted(std::string_view path) {
     return path.starts_with('/') ? std::string(path) : "/" + std::string(path);
 }
 
 bool IsTopLevelContents(const std::string& path) {
-    return path.rfind('/') == 0 && Folded(path).ends_with(".hhc");
+    return path.rfind('/') == 0 && AsciiLower(path).ends_with(".hhc");
 }
 
 }  // namespace
 
 ChmArchive::ChmArchive(ChmObjects objects, ChmSystemInfo system)
     : objects_(std::move(objects)), system_(std::move(system)) {
-    for (const auto& entry : objects_) pathsByFoldedPath_.emplace(Folded(entry.first), entry.first);
+    // Help file names compare without regard to ASCII letter case, as on the system they
+    // come from.
+    for (const auto& entry : objects_) pathsByFoldedPath_.emplace(AsciiLower(entry.first), entry.first);
 }
 
 std::optional<ChmArchive> ChmArchive::FromObjects(ChmObjects objects) {
@@ -50,7 +43,7 @@ std::optional<ChmArchive> ChmArchive::Open(const std::filesystem::path& file, co
 const std::string* ChmArchive::Find(std::string_view path) const {
     const std::string rooted = Rooted(path);
     if (const auto exact = objects_.find(rooted); exact != objects_.end()) return &exact->second;
-    const auto folded = pathsByFoldedPath_.find(Folded(rooted));
+    const auto folded = pathsByFoldedPath_.find(AsciiLower(rooted));
     if (folded == pathsByFoldedPath_.end()) return nullptr;
     return &objects_.at(folded->second);
 }

@@ -11,13 +11,13 @@ bool IsFile(const std::filesystem::path& path) {
 
 }  // namespace
 
-std::vector<std::filesystem::path> HelpFolders() {
+std::vector<std::filesystem::path> HelpFolders(const std::filesystem::path& programFolder) {
     std::error_code error;
     std::vector<std::filesystem::path> folders;
     const std::filesystem::path working = std::filesystem::current_path(error);
     if (!error) folders.push_back(working);
-    folders.emplace_back(BELLMORA_HELP_DATADIR);
-    folders.emplace_back(BELLMORA_BUILD_DIR);
+    folders.push_back((programFolder / BELLMORA_HELP_FROM_PROGRAM).lexically_normal());
+    folders.push_back(programFolder);
     return folders;
 }
 

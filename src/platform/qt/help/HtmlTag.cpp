@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "Text.h"
+
 namespace bellmora {
 
 namespace {
@@ -47,7 +49,7 @@ bool AppendReference(std::u16string& out, std::u16string_view body) {
         return code.has_value();
     }
     for (const auto& [name, c] : kNamedReferences) {
-        if (FoldedAscii(body) != name) continue;
+        if (AsciiLower(body) != name) continue;
         out.push_back(c);
         return true;
     }
@@ -72,13 +74,6 @@ std::u16string ResolveReferences(std::u16string_view text) {
 }
 
 }  // namespace
-
-std::u16string FoldedAscii(std::u16string_view text) {
-    std::u16string folded(text);
-    std::transform(folded.begin(), folded.end(), folded.begin(),
-                   [](char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c; });
-    return folded;
-}
 
 std::u16string HtmlTag::Attribute(std::u16string_view attributeName) const {
     for (const auto& [key, value] : attributes) {
@@ -138,7 +133,7 @@ bool HtmlTagScanner::TakeAttributes(HtmlTag& tag) {
             ++at_;  // a stray '/', '=' or '<'
             continue;
         }
-        std::u16string key = FoldedAscii(TakeWhile(IsNameChar));
+        std::u16string key = AsciiLower(TakeWhile(IsNameChar));
         SkipBlanks();
         std::u16string value = Accept(u'=') ? TakeValue() : std::u16string();
         tag.attributes.emplace_back(std::move(key), std::move(value));
@@ -150,7 +145,7 @@ std::optional<HtmlTag> HtmlTagScanner::Next() {
         if (SkipDeclaration()) continue;
         HtmlTag tag;
         tag.closing = Accept(u'/');
-        tag.name = FoldedAscii(TakeWhile(IsNameChar));
+        tag.name = AsciiLower(TakeWhile(IsNameChar));
         if (!TakeAttributes(tag)) return std::nullopt;
         if (!tag.name.empty()) return tag;
     }

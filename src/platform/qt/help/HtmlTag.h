@@ -19,9 +19,6 @@ struct HtmlTag {
     std::u16string Attribute(std::u16string_view attributeName) const;
 };
 
-// The text with ASCII letters in lower case.
-std::u16string FoldedAscii(std::u16string_view text);
-
 // Walks the tags of a text in order, skipping comments, declarations and the text between
 // tags. Never reads past the end, whatever the markup.
 class HtmlTagScanner {

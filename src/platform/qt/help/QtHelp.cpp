@@ -1,5 +1,6 @@
 #include "QtHelp.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include <memory>
@@ -58,7 +59,8 @@ void QtHelp::CloseAll(const std::u16string&) {
 }
 
 std::unique_ptr<HelpWindow> QtHelp::OpenWindow(const std::u16string& helpFile) const {
-    const std::optional<std::filesystem::path> location = FindHelpFile(helpFile, HelpFolders());
+    const std::filesystem::path programFolder(QCoreApplication::applicationDirPath().toStdU16String());
+    const std::optional<std::filesystem::path> location = FindHelpFile(helpFile, HelpFolders(programFolder));
     if (!location) return nullptr;
     std::optional<ChmArchive> archive = ChmArchive::Open(*location);
     if (!archive) return nullptr;

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "HtmlTag.h"
+#include "Text.h"
 
 namespace bellmora {
 
@@ -36,7 +37,7 @@ private:
     }
 
     void OpenObject(const HtmlTag& tag) {
-        if (FoldedAscii(tag.Attribute(u"type")) == u"text/sitemap") entry_.emplace();
+        if (AsciiLower(tag.Attribute(u"type")) == u"text/sitemap") entry_.emplace();
     }
 
     void CloseObject() {
@@ -50,7 +51,7 @@ private:
     }
 
     void TakeParam(const HtmlTag& tag) {
-        const std::u16string name = FoldedAscii(tag.Attribute(u"name"));
+        const std::u16string name = AsciiLower(tag.Attribute(u"name"));
         std::u16string& field = name == u"name" ? entry_->name : entry_->local;
         if ((name == u"name" || name == u"local") && field.empty()) field = tag.Attribute(u"value");
     }

@@ -1,4 +1,4 @@
-#include "Totals.h"
+#include "FoldBest.h"
 
 namespace bellmora {
 

@@ -4,11 +4,11 @@
 
 namespace bellmora::test {
 
-// The one application object the window tests share; made at first use and never
+// The one application object of a test program, offscreen: made at first use and never
 // destroyed, since Qt cannot tear it down among the program's exit handlers.
 inline QApplication& TestApplication() {
     static int argc = 1;
-    static char name[] = "help_tests";
+    static char name[] = "bellmora-tests";
     static char* argv[] = {name, nullptr};
     static QApplication* application = new QApplication(argc, argv);
     return *application;

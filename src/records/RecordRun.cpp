@@ -1,4 +1,4 @@
-#include "RunResult.h"
+#include "RecordRun.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -6,12 +6,12 @@
 #include <optional>
 
 #include "DateTime.h"
-#include "History.h"
+#include "FoldBest.h"
+#include "LoadHistory.h"
 #include "NumberText.h"
 #include "RecordFile.h"
-#include "Summary.h"
+#include "ShowTotals.h"
 #include "Text.h"
-#include "Totals.h"
 
 namespace bellmora {
 

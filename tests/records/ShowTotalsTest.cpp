@@ -3,7 +3,7 @@
 #include <limits>
 
 #include "RecordsFixture.h"
-#include "Summary.h"
+#include "ShowTotals.h"
 
 namespace bellmora::test {
 namespace {

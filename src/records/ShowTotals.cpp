@@ -1,11 +1,11 @@
-#include "Summary.h"
+#include "ShowTotals.h"
 
 #include <cmath>
 #include <limits>
 
+#include "FoldBest.h"
 #include "NumberText.h"
 #include "Text.h"
-#include "Totals.h"
 
 namespace bellmora {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "History.h"
+#include "LoadHistory.h"
+#include "RecordRun.h"
 #include "RecordsFixture.h"
-#include "RunResult.h"
 
 namespace bellmora::test {
 namespace {
@@ -218,12 +218,8 @@ TEST_F(ClearTest, EmptyListAsksNothingAndChangesNothing) {
 TEST_F(ClearTest, CancelChangesNothing) {
     w.dialogs.answers = {MessageAnswer::Cancel};
     OnClearClick(w.st, w.platform);
-    ASSERT_EQ(w.dialogs.shown.size(), 1u);
-    const Message& m = w.dialogs.shown[0];
-    EXPECT_EQ(m.text, u"abcの履歴をクリアします");
-    EXPECT_EQ(m.caption, u"履歴クリア確認");
-    EXPECT_EQ(m.icon, MessageIcon::Warning);
-    EXPECT_EQ(m.buttons, MessageButtons::OkCancel);
+    EXPECT_EQ(w.dialogs.shown, (std::vector<Message>{{u"abcの履歴をクリアします", u"履歴クリア確認",
+                                                      MessageIcon::Warning, MessageButtons::OkCancel}}));
     ExpectNothingCleared();
 }
 
@@ -240,11 +236,8 @@ TEST_F(ClearTest, RefusedTruncateWarnsAndKeepsHistory) {
     w.files.unwritable.insert(u"abc.REC");
     OnClearClick(w.st, w.platform);
     ASSERT_EQ(w.dialogs.shown.size(), 2u);
-    const Message& m = w.dialogs.shown[1];
-    EXPECT_EQ(m.text, u"記録ファイル（abc.REC）を消去できませんでした");
-    EXPECT_EQ(m.caption, u"記録エラー");
-    EXPECT_EQ(m.icon, MessageIcon::Warning);
-    EXPECT_EQ(m.buttons, MessageButtons::Ok);
+    EXPECT_EQ(w.dialogs.shown[1], (Message{u"記録ファイル（abc.REC）を消去できませんでした", u"記録エラー",
+                                           MessageIcon::Warning, MessageButtons::Ok}));
     ExpectNothingCleared();
 }
 

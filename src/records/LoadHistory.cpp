@@ -1,14 +1,14 @@
-#include "History.h"
+#include "LoadHistory.h"
 
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <vector>
 
+#include "FoldBest.h"
 #include "ItemReader.h"
 #include "NumberText.h"
-#include "Summary.h"
-#include "Totals.h"
+#include "ShowTotals.h"
 
 namespace bellmora {
 
@@ -27,17 +27,11 @@ std::u16string StoredRecordLine(const WindowState& st) {
                              FormatFixed(st.sngRecByou, 3), FormatFixed(st.sngRecByou2, 3));
 }
 
-// The nearest whole number, halves to the even neighbour.
-double RoundHalfEven(double value) {
-    const double rounded = std::round(value);
-    if (std::fabs(value - std::trunc(value)) != 0.5) return rounded;
-    return 2.0 * std::round(value / 2.0);
-}
-
 // Folds the stored record into the totals. False when its characters overflow the
 // 32-bit total: the record stays listed but is not counted, and reading stops.
 bool FoldStoredRecord(WindowState& st) {
-    const double moji = RoundHalfEven(static_cast<double>(st.lngToMoji) + st.sngRecMoji);
+    // The nearest whole number, halves to the even neighbour (the default rounding mode).
+    const double moji = std::nearbyint(static_cast<double>(st.lngToMoji) + st.sngRecMoji);
     if (moji > std::numeric_limits<std::int32_t>::max() || moji < std::numeric_limits<std::int32_t>::min())
         return false;
     st.lngToMoji = static_cast<std::int32_t>(moji);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "RecordRun.h"
 #include "RecordsFixture.h"
-#include "RunResult.h"
 
 namespace bellmora::test {
 namespace {
@@ -95,12 +95,8 @@ TEST_F(RecordRunTest, NewBestPaceIsCongratulatedAfterListAndSummaryBeforeRunLabe
     };
     RunSeconds(35.12109375f);
 
-    ASSERT_EQ(w.dialogs.shown.size(), 1u);
-    const Message& m = w.dialogs.shown[0];
-    EXPECT_EQ(m.text, u"最高記録を更新しました！");
-    EXPECT_EQ(m.caption, u"おめでとうございます！");
-    EXPECT_EQ(m.icon, MessageIcon::Information);
-    EXPECT_EQ(m.buttons, MessageButtons::Ok);
+    EXPECT_EQ(w.dialogs.shown, (std::vector<Message>{{u"最高記録を更新しました！", u"おめでとうございます！",
+                                                      MessageIcon::Information, MessageButtons::Ok}}));
     EXPECT_EQ(seen, (std::vector<std::u16string>{u" 2回", u" 0.293秒／タイプ", u"", u"", u""}));
     EXPECT_EQ(w.ui.Caption(Label::Djikan), u" 35.12");
 }
@@ -167,12 +163,8 @@ TEST_F(RecordRunTest, RefusedAppendWarnsAndKeepsRunInListAndTotals) {
     w.files.unwritable.insert(u"abc.REC");
     RunSeconds(35.12109375f);
 
-    ASSERT_EQ(w.dialogs.shown.size(), 1u);
-    const Message& m = w.dialogs.shown[0];
-    EXPECT_EQ(m.text, u"記録ファイル（abc.REC）に書き込めませんでした");
-    EXPECT_EQ(m.caption, u"記録エラー");
-    EXPECT_EQ(m.icon, MessageIcon::Warning);
-    EXPECT_EQ(m.buttons, MessageButtons::Ok);
+    EXPECT_EQ(w.dialogs.shown, (std::vector<Message>{{u"記録ファイル（abc.REC）に書き込めませんでした", u"記録エラー",
+                                                      MessageIcon::Warning, MessageButtons::Ok}}));
     EXPECT_EQ(RecordFile(), u"(none)");
     EXPECT_EQ(w.ui.history.size(), 1u);
     EXPECT_EQ(w.st.lngToMoji, 120);
