@@ -116,6 +116,9 @@ QWidget* Create(const ControlDesign& design, QWidget* parent) {
     if (design.kind != ControlKind::Line) ApplyColours(*widget, design);
     if (!design.toolTip.empty()) widget->setToolTip(ToQt(design.toolTip));
     if (!TakesFocus(design.kind)) widget->setFocusPolicy(Qt::NoFocus);
+    // Assistive technology knows a list by its frame's caption, as the eye does.
+    const auto* frame = qobject_cast<QGroupBox*>(parent);
+    if (frame && qobject_cast<QListWidget*>(widget)) widget->setAccessibleName(frame->title());
     return widget;
 }
 

@@ -11,6 +11,8 @@
 #include <QSvgRenderer>
 #include <QTranslator>
 
+#include "CaptionLabelAccessible.h"
+
 // At global scope, outside every namespace: the resource initialiser is declared there.
 static void InitPictureResources() {
     Q_INIT_RESOURCE(pictures);
@@ -76,6 +78,7 @@ void PrepareApplication(QApplication& app) {
     LoadJapaneseQtTexts(app);
     SubstituteFonts();
     SteadyTextCursor();
+    InstallCaptionLabelAccessibility();
 }
 
 }  // namespace bellmora

@@ -7,8 +7,8 @@ class QString;
 namespace bellmora {
 
 // Everything the program sets up before its window: name and version, icon, pictures,
-// Qt's own texts in Japanese, the fonts the window asks for by their Windows names, and
-// a text cursor that does not blink.
+// Qt's own texts in Japanese, the fonts the window asks for by their Windows names, a
+// text cursor that does not blink, and what assistive technology reads of its labels.
 void PrepareApplication(QApplication& app);
 
 // A window icon drawn once from a picture of the window's, at the sizes the window

@@ -15,6 +15,7 @@
 #include "ProblemLoad.h"
 #include "StartUp.h"
 #include "WindowCommands.h"
+#include "WindowPalette.h"
 
 namespace bellmora {
 
@@ -83,6 +84,7 @@ void frmMain::SetUpWindow() {
     const auto titleLength = static_cast<qsizetype>(design.caption.size());
     setWindowTitle(QString::fromUtf16(design.caption.data(), titleLength));
     setWindowIcon(PictureIcon(QString::fromUtf8(design.icon)));
+    setPalette(WindowPalette());  // the desktop theme's colours would clash with the design's
     // A fixed size: the window manager offers neither resizing nor maximising.
     setFixedSize(design.clientWidth / kTwipsPerPixel, design.clientHeight / kTwipsPerPixel);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

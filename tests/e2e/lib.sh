@@ -236,3 +236,18 @@ records() {
     local i
     for i in $(seq "$1"); do printf '"24/01/15 10:20:%02d",%s,0.01,800,0.001\r\n' "$i" "${2:-8}"; done
 }
+
+# Starts the accessibility (AT-SPI) bus of this D-Bus session, which the program must find
+# when it starts, and sets atspi to the command that reads and drives the program over it.
+# The script must run on a session bus of its own: see accessibility_e2e.sh.
+start_accessibility_bus() {
+    # Its socket goes into the runtime folder: a private one, for tests running side by side.
+    export XDG_RUNTIME_DIR=$e2e_root/runtime
+    [ -d "$XDG_RUNTIME_DIR" ] || mkdir -m 700 "$XDG_RUNTIME_DIR"
+    dbus-update-activation-environment XDG_RUNTIME_DIR
+    # Asking for its address starts it, as a service of the session bus.
+    poll 10 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+        >/dev/null 2>&1 || fail "the accessibility bus did not start"
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    atspi="/usr/bin/python3 $(dirname "$(realpath "${BASH_SOURCE[0]}")")/atspi.py"
+}

@@ -4,6 +4,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QWindow>
 
 #include "HelpTestFiles.h"
 #include "HelpWindow.h"
@@ -132,6 +133,21 @@ INSTANTIATE_TEST_SUITE_P(Cases, QtHelpDamaged,
                                          DamagedCase{"WithoutSystem", Damage::WithoutSystem},
                                          DamagedCase{"CrashesTheLibrary", Damage::CrashesTheLibrary}),
                          [](const testing::TestParamInfo<DamagedCase>& info) { return info.param.name; });
+
+TEST(QtHelpOwner, Display_WithAnOwner_StandsTheHelpWindowOverIt) {
+    test::TestApplication();
+    QWidget owner;
+    owner.show();
+    QtHelp help(&owner);
+    help.Display(u"QorvHelp.chm");
+    const std::vector<HelpWindow*> windows = VisibleHelpWindows();
+    ASSERT_EQ(windows.size(), 1u);
+    ASSERT_NE(windows[0]->windowHandle(), nullptr);
+    EXPECT_EQ(windows[0]->windowHandle()->transientParent(), owner.windowHandle());
+    EXPECT_FALSE(windows[0]->isModal());  // the program goes on while help is open
+    help.CloseAll(u"QorvHelp.chm");
+    EXPECT_EQ(ExistingHelpWindows(), 0);
+}
 
 TEST(QtHelpWarningBox, Display_MissingFile_ShowsAWarningBoxOverTheOwner) {
     test::TestApplication();

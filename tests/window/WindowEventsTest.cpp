@@ -1,5 +1,5 @@
-// The window's events reaching the logic: the problem text's colour, a full-length
-// problem, ending the program, and one whole practice run typed at the keyboard.
+// The window's events reaching the logic: a full-length problem, ending the program, and
+// one whole practice run typed at the keyboard. (Hiding the problem text: ThemeTest.)
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -20,16 +20,6 @@ using WindowEvents = GuiTest;
 
 QColor TextColour(QWidget* label) {
     return label->palette().color(QPalette::WindowText);
-}
-
-TEST_F(WindowEvents, EachClickOnTheProblemTextSwitchesItsColour) {
-    OpenWindow();
-    QWidget* text = Control("lblMondai");
-    const QColor expected[] = {QColor(192, 192, 192), Qt::black, QColor(192, 192, 192)};
-    for (const QColor& colour : expected) {
-        QTest::mouseClick(text, Qt::LeftButton);
-        EXPECT_EQ(TextColour(text), colour);
-    }
 }
 
 TEST_F(WindowEvents, FullLengthProblemKeepsTheWindowSizeAndIsReadBackWhole) {

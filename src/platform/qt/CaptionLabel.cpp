@@ -1,5 +1,6 @@
 #include "CaptionLabel.h"
 
+#include "CaptionLabelAccessible.h"
 #include "CharacterPictures.h"
 
 #include <algorithm>
@@ -25,6 +26,7 @@ constexpr QChar kZeroWidthSpace = u'\u200B';
 
 void CaptionLabel::setCaption(const QString& caption) {
     if (caption == caption_) return;
+    NotifyCaptionChanged(this);
     if (!centred_) {
         caption_ = caption;
         return update(textArea());

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "CaptionLabel.h"
+#include "CaptionLabelAccessible.h"
 #include "FileListBox.h"
 #include "InputBox.h"
 
@@ -31,8 +32,12 @@ void QtControls::SetProblemFrameCaption(const std::u16string& caption) {
     w_.fraMondai->setTitle(ToQt(caption));
 }
 
+// Light grey hid the problem text on the classic desktop, whose labels stood on light grey.
+// Hidden text is now drawn transparent, so only the background it stands on shows,
+// whatever colour that is; the logic still sees light grey.
 Rgb QtControls::MondaiTextColour() const {
     const QColor c = LabelWidget(Label::Mondai).palette().color(QPalette::WindowText);
+    if (c.alpha() == 0) return kLightGrey;
     return {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
             static_cast<std::uint8_t>(c.blue())};
 }
@@ -40,8 +45,10 @@ Rgb QtControls::MondaiTextColour() const {
 void QtControls::SetMondaiTextColour(Rgb colour) {
     CaptionLabel& label = LabelWidget(Label::Mondai);
     QPalette palette = label.palette();
-    palette.setColor(QPalette::WindowText, QColor(colour.r, colour.g, colour.b));
+    palette.setColor(QPalette::WindowText, colour == kLightGrey ? QColor(Qt::transparent)
+                                                                : QColor(colour.r, colour.g, colour.b));
     label.setPalette(palette);
+    NotifyCaptionChanged(&label);  // hidden text has no name for assistive technology either
 }
 
 void QtControls::SetStartEnabled(bool enabled) {

@@ -10,6 +10,7 @@ MessageAnswer QtDialogs::ShowMessage(const std::u16string& text, const std::u16s
                     QString::fromStdU16String(caption), QString::fromStdU16String(text),
                     QMessageBox::Ok, owner_);
     box.setTextFormat(Qt::PlainText);  // names come from files; never read them as markup
+    if (owner_) box.setPalette(owner_->palette());  // a window does not inherit its owner's colours
     if (buttons == MessageButtons::OkCancel) box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(QMessageBox::Ok);
     return box.exec() == QMessageBox::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;

@@ -16,6 +16,7 @@ namespace {
 void ShowWarningBox(QWidget* owner, const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);  // the name comes from the caller; never read it as markup
+    if (owner) box.setPalette(owner->palette());  // a window does not inherit its owner's colours
     box.exec();
 }
 
@@ -26,7 +27,9 @@ QString CannotOpenText(const std::u16string& helpFile) {
 }  // namespace
 
 QtHelp::QtHelp(QWidget* owner)
-    : QtHelp([owner](const QString& caption, const QString& text) { ShowWarningBox(owner, caption, text); }) {}
+    : QtHelp([owner](const QString& caption, const QString& text) { ShowWarningBox(owner, caption, text); }) {
+    owner_ = owner;
+}
 
 QtHelp::QtHelp(ErrorReport report) : report_(std::move(report)) {}
 
@@ -62,6 +65,9 @@ std::unique_ptr<HelpWindow> QtHelp::OpenWindow(const std::u16string& helpFile) c
     std::optional<ChmArchive> archive = ChmArchive::Open(*location);
     if (!archive) return nullptr;
     auto window = std::make_unique<HelpWindow>(std::make_shared<const ChmArchive>(std::move(*archive)));
+    // Over the program's window, as a help window over its caller: the window manager (and
+    // a Wayland compositor, which places windows itself) keeps it in front of its owner.
+    if (owner_) window->setParent(owner_, window->windowFlags() | Qt::Window);
     if (!window->StartPage().isValid()) return nullptr;  // nothing in it to show
     return window;
 }

@@ -39,6 +39,7 @@ public:
 private:
     std::unique_ptr<HelpWindow> OpenWindow(const std::u16string& helpFile) const;
 
+    QWidget* owner_ = nullptr;  // the help windows stand over it
     ErrorReport report_;
     std::map<std::u16string, std::unique_ptr<HelpWindow>> windows_;
 };
