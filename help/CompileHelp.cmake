@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Bellmora authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs chmcmd on PROJECT_FILE, writing the help file into OUTPUT_DIR. chmcmd reports a
 # link to a missing page or picture only as a warning; here it fails the build.
 execute_process(

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bellmora authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders an SVG picture into a square PNG of the given size, for the desktop icons.
 #include <QGuiApplication>
 #include <QImage>

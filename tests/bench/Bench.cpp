@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bellmora authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Measures what matters to a typist on this machine and prints it with the conditions:
 // the CPU an idle window uses, the cost of one keystroke on the longest problem, and the
 // time to choose a problem whose record file holds 32 767 runs. Not a test: it asserts

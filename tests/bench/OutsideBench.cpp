@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bellmora authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Measures the real program as a user meets it, from outside: on a private Xvfb it starts
 // the program, times exec to the mapping of its window, reads its peak memory, starts a
 // run, reads the CPU time of the program and of the X server while the run waits for a

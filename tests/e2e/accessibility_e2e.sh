@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Bellmora authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The window as a screen reader reads it: over AT-SPI, on a private session bus, the
 # labels carry their captions after a problem is loaded, a keystroke announces the new
 # next character, remaining count and rest of the text, and hidden text loses its name.

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Bellmora authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads and drives Bellmora over AT-SPI, as a screen reader does.
 
     atspi.py show NAME...        until labels with all these names are found

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bellmora authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Watches the traffic light of the window under test until a countdown has run: the
 // light leaves green and comes back to it. It samples the lamps every few milliseconds,
 // so a quick countdown is seen even when the machine is busy, where a screenshot a

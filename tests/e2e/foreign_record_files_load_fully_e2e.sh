@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Bellmora authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Record files written by other tools: Windows and Unix line ends mixed, the last CR LF
 # missing, a UTF-8 byte-order mark, blank lines at the end. Each must list all its
 # records, take a new run on a line of its own, and list that run too after a restart.

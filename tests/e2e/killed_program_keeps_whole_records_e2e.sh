@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Bellmora authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program killed in the middle of a run, and again right after the last keystroke of
 # a run: the next start lists every earlier run, and the record file holds whole records
 # only, the earlier ones byte for byte as they were.

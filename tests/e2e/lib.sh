@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Bellmora authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by the end-to-end scripts: a private X server, the program started in a folder
 # of its own, its window and message boxes, and what the window shows.
 #

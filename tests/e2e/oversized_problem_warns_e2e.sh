@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Bellmora authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Problem files far beyond the longest problem (10 MB of lines; one 1 MB line with no
 # line end and no comma): choosing one warns within 3 s, the program's peak memory stays
 # under 300 MB, and no record file is made or touched.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Bellmora authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One practice run of the real program under Xvfb, from the keyboard only: choose the
 # problem with the arrow keys, press Start, wait for the green light, type the text as
 # fast as a quick typist's key rollover (5 ms apart), then check the record file, and that

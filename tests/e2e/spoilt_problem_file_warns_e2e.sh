@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Bellmora authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Problem files that go away, stop being readable files or are emptied after the list
 # was filled, all in one session: choosing one warns and changes nothing, or (emptied)
 # loads an empty problem; the program keeps running and the problem before it stays

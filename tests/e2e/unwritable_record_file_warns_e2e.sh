@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Bellmora authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A record file that cannot take a record (a folder; a link to a full disk): the
 # finished run warns, the program carries on and can start the next run, and what lies
 # under the record file's name is left as it was.

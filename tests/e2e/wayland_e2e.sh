@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Bellmora authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program under Wayland, in a headless weston: it starts at its designed size; Start
 # with no problem chosen opens its message box, which OK closes; Help opens the help
 # window; End closes it and ends the program. Wayland lets no outside

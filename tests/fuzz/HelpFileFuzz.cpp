@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bellmora authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Arbitrary bytes as a help file: opened as the viewer opens it (chmlib in a child
 // process), and fed straight to the parsers that work on what comes out of it.
 #include <string>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bellmora authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Arbitrary bytes as a problem file: decoding, then reading it as one problem text.
 #include "FuzzFolder.h"
 #include "ProblemLoad.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bellmora authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The problem list: which names it shows, and that each pick of a name loads it once.
 
 #include <QApplication>

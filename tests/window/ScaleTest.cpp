@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bellmora authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window on a high-resolution screen (QT_SCALE_FACTOR, one scale per run of this
 // program): it keeps its proportions, no caption is wider than its control, the labels'
 // borders are whole, and the large next character and remaining count stay centred.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bellmora authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's colours under any desktop theme: every text stays as readable as the
 // design made it, and hidden problem text cannot be read.
 

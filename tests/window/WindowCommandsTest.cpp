@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bellmora authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Load, Help, End and the click on the problem text, through the fake platform.
 
 #include <gtest/gtest.h>

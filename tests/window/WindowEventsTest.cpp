@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bellmora authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's events reaching the logic: a full-length problem, ending the program, and
 // one whole practice run typed at the keyboard. (Hiding the problem text: ThemeTest.)
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bellmora authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window as it stands after start-up: size, places, stacking, captions, fonts,
 // colours and the keyboard focus.
 
