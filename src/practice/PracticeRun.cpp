@@ -8,6 +8,7 @@
 
 #include "ProblemLoad.h"
 #include "RecordRun.h"
+#include "SpokenText.h"
 #include "Text.h"
 
 namespace bellmora {
@@ -33,6 +34,20 @@ void EndTimedRun(WindowState& st, Platform& p) {
     RecordRun(st, p);
     p.ui.SetCaption(Label::Nokori, IntegerText(st.intMoji));
     p.ui.SetCountdownTimerEnabled(true);
+}
+
+// Where a change of the input box found the run, to tell afterwards what it did.
+struct RunPoint {
+    std::int16_t pos;
+    Flag typing;
+};
+
+// Once per change of the input box, after all of it is handled: a word committed at once
+// is followed by the character after it, not by each of its own.
+void AnnounceNextUnit(const WindowState& st, Platform& p, RunPoint before) {
+    if (st.intPos == before.pos || st.strInpKey.empty()) return;  // a wrong key stays silent
+    if (before.typing == Flag::True && st.blnTyping != Flag::True) return;  // its figures are said
+    p.speech.Announce(SpokenUnit(st.strInpKey));
 }
 
 }  // namespace
@@ -69,6 +84,7 @@ void OnCountdownTick(WindowState& st, Platform& p) {
     st.intCount += 1;
     p.sound.Beep();
     p.ui.SetStartImageVisible(st.intCount, true);
+    std::u16string spoken(LightWord(st.intCount));
     if (st.intCount == 3) {
         p.ui.SetCountdownTimerEnabled(false);
         st.blnCountdown = Flag::False;
@@ -76,7 +92,9 @@ void OnCountdownTick(WindowState& st, Platform& p) {
         st.blnTyping = Flag::True;
         st.sngStart = p.clock.SecondsSinceMidnight();
         p.ui.FocusInput();
+        spoken += u"　" + SpokenUnit(st.strInpKey);  // what to type first
     }
+    p.speech.Announce(spoken);
 }
 
 void OnInputChange(WindowState& st, Platform& p) {
@@ -85,8 +103,10 @@ void OnInputChange(WindowState& st, Platform& p) {
     if (st.blnCountdown != Flag::True && TypedUnitMatches(typed, st.strInpKey)) st.blnHit = Flag::True;
     // The emptying below is a change too, handled nested; only the outer change goes on.
     if (typed.empty()) return;
+    const RunPoint before{st.intPos, st.blnTyping};
     p.ui.SetInputText(u"");
     ContinueTypingStep(st, p);
+    AnnounceNextUnit(st, p, before);
 }
 
 void OnTypingTick(WindowState& st, Platform& p) {
