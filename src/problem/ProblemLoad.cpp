@@ -45,7 +45,8 @@ void RefuseProblem(Platform& p, const std::u16string& fileName, ProblemRead stat
 
 // A screen reader says the focused control, not what a load wrote into the labels.
 void AnnounceProblem(const WindowState& st, Platform& p, const std::u16string& count) {
-    const std::u16string start(Left(st.strMondai, kSpokenStart));
+    std::u16string start(Left(st.strMondai, kSpokenStart));
+    if (!start.empty() && start.back() >= 0xD800 && start.back() < 0xDC00) start.pop_back();  // half a pair
     p.speech.Announce(st.strMondaiName + u"　" + count + u"　" + start);
 }
 
