@@ -42,7 +42,8 @@ void NamePictures(const ControlMap& c, const QtControlSet& set) {
             ->setAccessibleName(QString::fromUtf16(word.data(), static_cast<qsizetype>(word.size())));
     }
     Find<QWidget>(c, "Image1")->setAccessibleName(QStringLiteral("Bellmora"));
-    set.labels.at(static_cast<std::size_t>(Label::Inpkey))->setAccessibleDescription(QStringLiteral(u"次の文字"));
+    QWidget* next = set.labels.at(static_cast<std::size_t>(Label::Inpkey));
+    next->setAccessibleDescription(QStringLiteral(u"次の文字"));
 }
 
 QtControlSet CreateControls(QWidget& window, QTimer& tmrStart) {
