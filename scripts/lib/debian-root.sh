@@ -27,16 +27,13 @@ root_fresh() {
         debootstrap --variant=minbase "$release" "$pristine.tmp" http://deb.debian.org/debian \
             > "$top/build-release/$release/debootstrap.log" 2>&1 ||
             { tail -n 20 "$top/build-release/$release/debootstrap.log" >&2; return 1; }
-        mv "$pristine.tmp" "$pristine"
-        date -u '+%F %H:%M' > "$pristine.done"
+        mv "$pristine.tmp" "$pristine" && date -u '+%F %H:%M' > "$pristine.done" || return 1
         echo -n "made now with debootstrap --variant=minbase"
     else
         echo -n "a copy of the pristine minbase root made $(cat "$pristine.done") UTC"
     fi
-    root_unmount "$dest"
-    rm -rf --one-file-system "$dest"
-    cp -a "$pristine" "$dest"
-    cp /etc/resolv.conf "$dest/etc/resolv.conf"
+    root_unmount "$dest" && rm -rf --one-file-system "$dest" && cp -a "$pristine" "$dest" &&
+        cp /etc/resolv.conf "$dest/etc/resolv.conf"
 }
 
 # root_mount DEST: what programs in the root need of the running system.
@@ -49,15 +46,24 @@ root_mount() {
     mount -t tmpfs -o mode=1777 shm "$dest/dev/shm"
 }
 
-# root_unmount DEST: ends what still runs in the root (a test's X server, a D-Bus
-# daemon), then unmounts all that root_mount mounted. Safe to call twice.
-root_unmount() {
-    local dest=$1 p
-    [ -d "$dest" ] || return 0
-    dest=$(realpath "$dest")
+# root_stop DEST: ends what still runs in the root (the program, a test's X server, a
+# D-Bus daemon).
+root_stop() {
+    local dest p
+    dest=$(realpath "$1")
     for p in /proc/[0-9]*; do
         [ "$(readlink "$p/root" 2>/dev/null)" = "$dest" ] && kill -KILL "${p#/proc/}" 2>/dev/null
     done
+    true
+}
+
+# root_unmount DEST: ends what still runs in the root, then unmounts all that root_mount
+# mounted. Safe to call twice.
+root_unmount() {
+    local dest=$1
+    [ -d "$dest" ] || return 0
+    dest=$(realpath "$dest")
+    root_stop "$dest"
     for m in dev/shm dev/pts dev sys proc; do
         mountpoint -q "$dest/$m" && { umount "$dest/$m" || umount -l "$dest/$m"; }
     done
