@@ -24,7 +24,14 @@ for f in bin/bellmora bin/bellmora-desktop share/bellmora/QorvHelp.chm \
 done
 
 desktop-file-validate "$prefix/share/applications/org.bellmora.Bellmora.desktop"
-appstreamcli validate --no-net "$prefix/share/metainfo/org.bellmora.Bellmora.metainfo.xml"
+# Bellmora has no web site, and a made-up address would send users nowhere. appstreamcli
+# 1.0 (Debian 13) fails the metainfo for that one warning, 0.16 (Debian 12) passes it; any
+# other warning or error fails.
+if ! report=$(appstreamcli validate --no-net "$prefix/share/metainfo/org.bellmora.Bellmora.metainfo.xml"); then
+    echo "$report"
+    [ "$(grep -E '^[EW]: ' <<<"$report")" = "W: org.bellmora.Bellmora:~: url-homepage-missing" ] ||
+        fail "the metainfo does not validate"
+fi
 
 # The launcher makes the practice folder with the samples the first time, enters it and
 # starts the installed program (here a stand-in that prints where it runs).

@@ -90,7 +90,7 @@ TEST_F(QtTextFilesTest, ReadText_TenMegabyteFileReadsWhole) {
 }
 
 TEST_F(QtTextFilesTest, ReadText_NameInJapaneseOpensThatFile) {
-    WriteBytes(fs::u8path("吾輩は猫である.txt"), "abc");
+    WriteBytes(fs::path(u8"吾輩は猫である.txt"), "abc");
     EXPECT_TRUE(QtTextFiles().ReadText(u"吾輩は猫である.txt").text == u"abc");
 }
 
@@ -99,9 +99,9 @@ TEST_F(QtTextFilesTest, Append_CreatesFileAndAddsBytesExactly) {
     const std::string second = "\"24/01/16 08:00:00\",12,3.5,3.429,0.292\r\n";
     QtTextFiles files;
     ASSERT_TRUE(files.Append(u"猫.REC", first));
-    EXPECT_EQ(ReadBytes(fs::u8path("猫.REC")), first);
+    EXPECT_EQ(ReadBytes(fs::path(u8"猫.REC")), first);
     ASSERT_TRUE(files.Append(u"猫.REC", second));
-    EXPECT_EQ(ReadBytes(fs::u8path("猫.REC")), first + second);
+    EXPECT_EQ(ReadBytes(fs::path(u8"猫.REC")), first + second);
 }
 
 TEST_F(QtTextFilesTest, Append_StartsANewLineAfterALastLineWithoutLineEnd) {
