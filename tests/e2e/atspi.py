@@ -95,12 +95,12 @@ def hear(wanted):
     GLib.timeout_add(DEADLINE_MS, Atspi.event_quit)
 
     # The registry tells the program of a new listener on its own time; only then does the
-    # program send the events. A second is ample.
+    # program send the events. A second was too short on a machine busy with other builds.
     def ready():
         print("listening", flush=True)
         return False
 
-    GLib.timeout_add(1000, ready)
+    GLib.timeout_add(3000, ready)
     Atspi.event_main()
     if not all(name in heard for name in wanted):
         print(f"no name change to {[n for n in wanted if n not in heard]!r}; heard {heard!r}")
