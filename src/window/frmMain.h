@@ -15,7 +15,9 @@
 #include "QtDialogs.h"
 #include "QtSound.h"
 #include "QtTextFiles.h"
+#include "ShowRecordChart.h"
 #include "WindowState.h"
+#include "chart/QtRecordChart.h"
 #include "help/QtHelp.h"
 
 namespace bellmora {
@@ -49,6 +51,7 @@ private:
     void SetUpWindow();
     void WireEvents();
     void Dispatch(Handler handler);
+    void OpenRecordChart();
     void OnTypingTimer();
 
     WindowState state_;
@@ -61,6 +64,8 @@ private:
     QtClock clock_;
     std::unique_ptr<TextFiles> files_;
     QtHelp help_;
+    QtRecordChart chart_;
+    ChartedHistory charted_;
     QtApplication app_;
     Platform platform_;
 };
