@@ -26,7 +26,7 @@ double RecentMeanAt(std::span<const double> speeds, std::size_t last) {
 }
 
 std::u16string Speed(double value) {
-    return FormatFixed(value, 3) + u"タイプ／秒";
+    return FormatFixed(value, 3);
 }
 
 // From the first ten runs to the last ten, as a signed percentage. With ten runs or
@@ -62,7 +62,7 @@ std::u16string FormatProgressFigures(std::span<const double> speeds) {
     const auto recent = speeds.last(std::min(speeds.size(), kRecentRuns));
     return IntegerText(static_cast<std::int64_t>(speeds.size())) + u"回　最速 " + Speed(best) +
            u"　平均 " + Speed(Mean(speeds)) + u"　直近10回の平均 " + Speed(Mean(recent)) +
-           u"　最初の10回→直近10回 " + ChangeText(speeds);
+           u"（タイプ／秒）　最初の10回→直近10回 " + ChangeText(speeds);
 }
 
 }  // namespace bellmora

@@ -33,16 +33,16 @@ TEST_P(ProgressSeriesRows, GiveBestSoFarRecentMeanAndFigures) {
 const SeriesRow kSeriesRows[] = {
     {"NoRun", {}, {}, {}, u""},
     {"OneRun", {2.5}, {2.5}, {2.5},
-     u"1回　最速 2.500タイプ／秒　平均 2.500タイプ／秒　直近10回の平均 2.500タイプ／秒　最初の10回→直近10回 ―"},
+     u"1回　最速 2.500　平均 2.500　直近10回の平均 2.500（タイプ／秒）　最初の10回→直近10回 ―"},
     {"EqualBestsStayLevel", {2, 3, 3, 1}, {2, 3, 3, 3}, {2, 2.5, 8.0 / 3, 2.25},
-     u"4回　最速 3.000タイプ／秒　平均 2.250タイプ／秒　直近10回の平均 2.250タイプ／秒　最初の10回→直近10回 ―"},
+     u"4回　最速 3.000　平均 2.250　直近10回の平均 2.250（タイプ／秒）　最初の10回→直近10回 ―"},
     {"BestImprovesThenStays", {1, 4, 2, 2}, {1, 4, 4, 4}, {1, 2.5, 7.0 / 3, 2.25},
-     u"4回　最速 4.000タイプ／秒　平均 2.250タイプ／秒　直近10回の平均 2.250タイプ／秒　最初の10回→直近10回 ―"},
+     u"4回　最速 4.000　平均 2.250　直近10回の平均 2.250（タイプ／秒）　最初の10回→直近10回 ―"},
     // The mean of the last ten leaves the first run behind; the first ten and the last
     // ten differ by the first and the last run.
     {"ElevenRuns", {1, 2, 2, 2, 2, 2, 2, 2, 2, 2, 3}, {1, 2, 2, 2, 2, 2, 2, 2, 2, 2, 3},
      {1, 1.5, 5.0 / 3, 1.75, 1.8, 11.0 / 6, 13.0 / 7, 1.875, 17.0 / 9, 1.9, 2.1},
-     u"11回　最速 3.000タイプ／秒　平均 2.000タイプ／秒　直近10回の平均 2.100タイプ／秒　最初の10回→直近10回 +10.5%"},
+     u"11回　最速 3.000　平均 2.000　直近10回の平均 2.100（タイプ／秒）　最初の10回→直近10回 +10.5%"},
 };
 INSTANTIATE_TEST_SUITE_P(Rows, ProgressSeriesRows, ::testing::ValuesIn(kSeriesRows), RowName<SeriesRow>);
 

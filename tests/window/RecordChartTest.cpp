@@ -57,8 +57,8 @@ TEST_F(RecordChartTest, OpensFromTheHistoryFollowsItAndClosesOnEnd) {
     DoubleClickFirstRun();
     ASSERT_TRUE(ChartShown());
     EXPECT_EQ(Chart()->windowTitle(), QStringLiteral(u"記録グラフ - drill"));
-    EXPECT_EQ(Figures(), u"2回　最速 200.000タイプ／秒　平均 150.000タイプ／秒　"
-                         u"直近10回の平均 150.000タイプ／秒　最初の10回→直近10回 ―");
+    EXPECT_EQ(Figures(), u"2回　最速 200.000　平均 150.000　"
+                         u"直近10回の平均 150.000（タイプ／秒）　最初の10回→直近10回 ―");
     TypeRun();
     EXPECT_EQ(TableRows(), 3);
 

@@ -160,9 +160,19 @@ QWidget* RecordChartWindow::MakeTablePage() {
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setAlternatingRowColors(true);
     table_->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    table_->horizontalHeader()->setStretchLastSection(true);
-    // Every row is one line high: no row needs measuring, however many there are.
+    // Every row is one line high and every column as wide as its longest figure: nothing
+    // needs measuring, however many runs there are.
+    table_->setFont(font());  // made before it has a parent to take the window's font from
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    const QString widest[] = {QStringLiteral("00/00/00 00:00:00"), QStringLiteral("00000.0"),
+                              QStringLiteral("00000.00"), QStringLiteral("0000.000"), QStringLiteral("0000.000")};
+    for (int column = 0; column < model_->columnCount(); ++column) {
+        const QString heading = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        const int text = std::max(table_->fontMetrics().horizontalAdvance(widest[column]),
+                                  table_->fontMetrics().horizontalAdvance(heading));
+        table_->horizontalHeader()->resizeSection(column, text + 20);
+    }
     auto* copy = new QAction(QStringLiteral(u"コピー"), table_);
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -175,7 +185,6 @@ QWidget* RecordChartWindow::MakeTablePage() {
 void RecordChartWindow::SetContent(const RecordChartContent& content) {
     setWindowTitle(Qt16(content.title));
     model_->SetRuns(content.runs);
-    table_->resizeColumnsToContents();
     table_->scrollToBottom();  // the newest runs, as the history shows them
     note_->setText(Qt16(content.note));
     figures_->setText(Qt16(content.figures));
@@ -208,7 +217,8 @@ void RecordChartWindow::LabelDates() {
     const std::size_t shown = std::min(runs.size(), room);
     dateAxis_->setStartValue(runAxis_->min());
     for (std::size_t j = 0; j < shown; ++j) {
-        const std::size_t run = shown == 1 ? 0 : j * (runs.size() - 1) / (shown - 1);
+        // In the middle of each stretch, so that no date hangs over the chart's edge.
+        const std::size_t run = (2 * j + 1) * runs.size() / (2 * shown);
         const QString day = Qt16(runs[run].date.substr(0, 8));  // yy/mm/dd
         if (!dateAxis_->categoriesLabels().contains(day)) dateAxis_->append(day, static_cast<double>(run + 1));
     }
