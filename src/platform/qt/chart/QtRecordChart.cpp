@@ -3,33 +3,64 @@
 
 #include "QtRecordChart.h"
 
-#include "RecordChartWindow.h"
+#include <QCoreApplication>
+#include <QLibrary>
+#include <QMessageBox>
+#include <QWidget>
 
 namespace bellmora {
+
+namespace {
+
+using CreateChart = RecordChart* (*)(QWidget* owner);
+
+// Where the installed module lies, seen from the installed program; then beside the
+// program (the build tree) and on the library path.
+QStringList ModuleNames() {
+    const QString folder = QCoreApplication::applicationDirPath();
+    const QString name = QStringLiteral("bellmora-chart");
+    return {folder + QStringLiteral("/" BELLMORA_CHART_FROM_PROGRAM "/") + name, folder + u'/' + name, name};
+}
+
+std::unique_ptr<RecordChart> LoadChart(QWidget* owner) {
+    for (const QString& name : ModuleNames()) {
+        QLibrary module(name);  // never unloaded: the chart's window runs its code
+        const auto create = reinterpret_cast<CreateChart>(module.resolve("BellmoraCreateRecordChart"));
+        if (create) return std::unique_ptr<RecordChart>(create(owner));
+    }
+    return nullptr;
+}
+
+void WarnMissing(QWidget* owner) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Bellmora"),
+                    QStringLiteral(u"記録グラフを開けませんでした（bellmora-chart が見つかりません）"),
+                    QMessageBox::Ok, owner);
+    if (owner) box.setPalette(owner->palette());
+    box.exec();
+}
+
+}  // namespace
 
 QtRecordChart::QtRecordChart(QWidget* owner) : owner_(owner) {}
 
 QtRecordChart::~QtRecordChart() = default;
 
 bool QtRecordChart::IsShown() const {
-    return window_ && window_->isVisible();
+    return loaded_ && loaded_->IsShown();
 }
 
 void QtRecordChart::Show(const RecordChartContent& content) {
-    if (!window_) window_ = std::make_unique<RecordChartWindow>(owner_);
-    window_->SetContent(content);
-    window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
-    window_->show();
-    window_->raise();
-    window_->activateWindow();
+    if (!loaded_) loaded_ = LoadChart(owner_);
+    if (!loaded_) return WarnMissing(owner_);
+    loaded_->Show(content);
 }
 
 void QtRecordChart::Update(const RecordChartContent& content) {
-    if (window_) window_->SetContent(content);
+    if (loaded_) loaded_->Update(content);
 }
 
 void QtRecordChart::Close() {
-    if (window_) window_->close();
+    if (loaded_) loaded_->Close();
 }
 
 }  // namespace bellmora

@@ -11,10 +11,8 @@ class QWidget;
 
 namespace bellmora {
 
-class RecordChartWindow;
-
-// The record chart in a window of its own over the owner. Nothing of the chart is made
-// before it is first shown: a program that never shows it pays nothing for it.
+// The record chart in a window of its own over the owner. Its module (with Qt Charts) is
+// loaded when the chart is first shown: a program that never shows it pays nothing for it.
 class QtRecordChart final : public RecordChart {
 public:
     explicit QtRecordChart(QWidget* owner);
@@ -29,7 +27,7 @@ public:
 
 private:
     QWidget* owner_;
-    std::unique_ptr<RecordChartWindow> window_;
+    std::unique_ptr<RecordChart> loaded_;  // its code stays loaded for the program's life
 };
 
 }  // namespace bellmora
