@@ -4,6 +4,7 @@
 #include "Text.h"
 
 #include <charconv>
+#include <utility>
 
 namespace bellmora {
 
@@ -31,8 +32,31 @@ std::u16string TypingUnitAt(std::u16string_view text, int pos) {
     return std::u16string(rest.substr(0, pair ? 2 : 1));
 }
 
+namespace {
+
+// Characters that code page 932 files and today's input methods give differently for one
+// key: a file's wave dash (0x8160) is U+FF5E, while the input method commits U+301C.
+constexpr std::pair<char16_t, char16_t> kSameKey[] = {
+    {u'\uFF5E', u'\u301C'},  // ～ 〜
+    {u'\uFF0D', u'\u2212'},  // － −
+    {u'\u2225', u'\u2016'},  // ∥ ‖
+    {u'\uFFE0', u'\u00A2'},  // ￠ ¢
+    {u'\uFFE1', u'\u00A3'},  // ￡ £
+    {u'\uFFE2', u'\u00AC'},  // ￢ ¬
+    {u'\u2015', u'\u2014'},  // ― —
+};
+
+bool SameKey(std::u16string_view typed, std::u16string_view unit) {
+    if (typed.size() != 1 || unit.size() != 1) return false;
+    for (const auto& [a, b] : kSameKey)
+        if ((typed[0] == a && unit[0] == b) || (typed[0] == b && unit[0] == a)) return true;
+    return false;
+}
+
+}  // namespace
+
 bool TypedUnitMatches(std::u16string_view typed, std::u16string_view unit) {
-    return typed == unit || (IsLineEnd(typed) && IsLineEnd(unit));
+    return typed == unit || (IsLineEnd(typed) && IsLineEnd(unit)) || SameKey(typed, unit);
 }
 
 std::u16string ShownUnit(std::u16string_view unit) {

@@ -17,8 +17,10 @@ std::u16string RestFrom(std::u16string_view text, int pos);
 // past either end.
 std::u16string TypingUnitAt(std::u16string_view text, int pos);
 
-// True when typed is what the keystroke for unit gives: the unit itself, or for a line
-// end (CR LF, CR or LF) any line end, as the Enter key types one.
+// True when typed is what the keystroke for unit gives: the unit itself, for a line end
+// (CR LF, CR or LF) any line end, as the Enter key types one, and for the few characters
+// that code page 932 and the input methods map differently (～ U+FF5E and 〜 U+301C …)
+// either of the two.
 bool TypedUnitMatches(std::u16string_view typed, std::u16string_view unit);
 
 // A unit as the next character to type shows it: a line end as "↵", a tab as "⇥".

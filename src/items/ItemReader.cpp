@@ -51,10 +51,6 @@ bool ItemReader::ReadText(std::u16string& item) {
     return true;
 }
 
-void ItemReader::SkipBlankLines() {
-    while (pos_ < text_.size() && IsLineEnd(text_[pos_])) ++pos_;
-}
-
 bool ItemReader::ReadNumber(float& value) {
     std::u16string item;
     if (!ReadText(item)) return false;

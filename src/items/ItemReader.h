@@ -21,9 +21,6 @@ public:
     // The next item as text; false (a read failure) when the text is at its end.
     bool ReadText(std::u16string& item);
 
-    // Passes over blank lines: at the start of a line, the line ends that follow.
-    void SkipBlankLines();
-
     // The next item as a number in single precision; false when at the end, when the
     // item is not a number, or when it does not fit single precision.
     bool ReadNumber(float& value);

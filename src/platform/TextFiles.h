@@ -24,9 +24,11 @@ class TextFiles {
 public:
     virtual ~TextFiles() = default;
     // The whole file as text: UTF-8 when it has a byte-order mark or is valid UTF-8
-    // throughout, code page 932 otherwise.
+    // throughout, code page 932 otherwise. A last byte 0x1A (the end-of-file mark of DOS
+    // editors) is not part of the text.
     virtual TextFileContent ReadText(const std::u16string& name) = 0;
-    // Appends ASCII bytes in one write and flushes them to the disk; creates the file.
+    // Appends ASCII bytes in one write and flushes them to the disk; creates the file. When
+    // the file's last line has no line end, the bytes start on a line of their own.
     virtual bool Append(const std::u16string& name, std::string_view bytes) = 0;
     // Empties the file (creating it when missing) and flushes that to the disk.
     virtual bool Truncate(const std::u16string& name) = 0;

@@ -16,6 +16,13 @@ namespace {
 
 constexpr int kMaxPos = std::numeric_limits<std::int16_t>::max();
 
+// A key hits when it types the expected character. Past the end of the text (outside a
+// timed run) any key hits; during the countdown none does, as the clock has not started.
+bool KeyHits(const WindowState& st, std::u16string_view unit) {
+    if (st.blnCountdown == Flag::True) return false;
+    return st.strInpKey.empty() || TypedUnitMatches(unit, st.strInpKey);
+}
+
 void RefuseStart(Platform& p, const std::u16string& text) {
     p.dialogs.ShowMessage(text, u"問題未選択", MessageIcon::Warning, MessageButtons::Ok);
     p.ui.FocusFileList();
@@ -81,12 +88,36 @@ void OnCountdownTick(WindowState& st, Platform& p) {
 
 void OnInputChange(WindowState& st, Platform& p) {
     const std::u16string typed = p.ui.InputText();
-    // During the countdown keys are dropped: the clock has not started.
-    if (st.blnCountdown != Flag::True && TypedUnitMatches(typed, st.strInpKey)) st.blnHit = Flag::True;
-    // The emptying below is a change too, handled nested; only the outer change goes on.
+    // The emptying below is a change too, handled nested: it types nothing.
     if (typed.empty()) return;
     p.ui.SetInputText(u"");
-    ContinueTypingStep(st, p);
+    // A converted word arrives as one commit: it counts as its characters typed one by one,
+    // each checked in turn. A run that ends on one of them takes nothing after it, as the
+    // focus would have left the box by then.
+    for (int at = 1; at <= static_cast<int>(typed.size());) {
+        const std::u16string unit = TypingUnitAt(typed, at);
+        at += static_cast<int>(unit.size());
+        if (!KeyHits(st, unit)) continue;
+        const bool timed = st.blnTyping == Flag::True;
+        st.blnHit = Flag::True;
+        ContinueTypingStep(st, p);
+        if (timed && st.blnTyping != Flag::True) break;
+    }
+}
+
+void OnInputEscape(WindowState& st, Platform& p) {
+    if (!RunInProgress(st)) return;
+    // Nothing of the run is kept: no line, no record, no totals.
+    st.blnCountdown = Flag::False;
+    st.intCount = 0;
+    st.blnTyping = Flag::False;
+    st.blnHit = Flag::False;
+    for (int i = 1; i <= 3; ++i) p.ui.SetStartImageVisible(i, i == 3);  // as a run leaves them
+    ShowTextFromStart(st, p);
+    p.ui.LockFileList(false);
+    p.ui.SetStartEnabled(true);
+    p.ui.FocusStart();
+    p.ui.SetCountdownTimerEnabled(true);
 }
 
 void OnTypingTick(WindowState& st, Platform& p) {

@@ -15,9 +15,14 @@ void OnStartClick(WindowState& st, Platform& p);
 // Tick of the countdown timer (tmrStart, 1000 ms).
 void OnCountdownTick(WindowState& st, Platform& p);
 
-// Change of the input box (txtInpKey): checks what was typed against the expected
-// character, empties the box and, on a hit, finishes the waiting step at once.
+// Change of the input box (txtInpKey): empties the box and checks what was typed against
+// the expected character, one character after another for a commit of several; each hit
+// finishes the waiting step at once.
 void OnInputChange(WindowState& st, Platform& p);
+
+// Escape in the input box: abandons a countdown or a timed run, keeping nothing of it, and
+// returns the text to its first character.
+void OnInputEscape(WindowState& st, Platform& p);
 
 // Tick of the typing timer (Timer2, 10 ms): starts a typing step, which shows the
 // expected character and then waits for a hit. Ignored while a step waits.

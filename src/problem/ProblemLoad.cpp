@@ -50,7 +50,26 @@ void ShowProblem(WindowState& st, Platform& p) {
     st.intMoji = static_cast<std::int16_t>(st.strMondai.size());  // at most kMaxProblemLength
     p.ui.SetProblemFrameCaption(u"文字数　" + IntegerText(st.intMoji) + u"問");
     ShowTextFromStart(st, p);
-    p.ui.FocusStart();
+}
+
+void LoadSelectedProblem(WindowState& st, Platform& p, bool focusStart) {
+    // The running problem stays until its run ends: its clock and its record file belong
+    // to it alone.
+    if (RunInProgress(st)) return;
+    const std::u16string fileName = p.ui.SelectedFileName();
+    if (fileName.empty()) return;
+    if (IsReadMeName(fileName)) return RefuseFile(p, u"それは問題ファイルではありません");
+
+    // A file that cannot be a problem changes nothing: the current one stays in place.
+    ProblemText problem = ReadProblemText(p.files, fileName);
+    if (problem.status != ProblemRead::Ok) return RefuseProblem(p, fileName, problem.status);
+
+    st.strMondai = std::move(problem.text);
+    st.strMondaiName = ProblemName(fileName);
+    st.strMondaiFile = fileName;
+    LoadHistory(st, p);
+    ShowProblem(st, p);
+    if (focusStart) p.ui.FocusStart();
 }
 
 }  // namespace
@@ -80,23 +99,12 @@ ProblemText ReadProblemText(TextFiles& files, const std::u16string& fileName) {
     return {ProblemRead::Unreadable, {}};
 }
 
-void OnFileListClick(WindowState& st, Platform& p) {
-    // The running problem stays until its run ends: its clock and its record file belong
-    // to it alone.
-    if (RunInProgress(st)) return;
-    const std::u16string fileName = p.ui.SelectedFileName();
-    if (fileName.empty()) return;
-    if (IsReadMeName(fileName)) return RefuseFile(p, u"それは問題ファイルではありません");
+void OnFileListClick(WindowState& st, Platform& p) { LoadSelectedProblem(st, p, true); }
 
-    // A file that cannot be a problem changes nothing: the current one stays in place.
-    ProblemText problem = ReadProblemText(p.files, fileName);
-    if (problem.status != ProblemRead::Ok) return RefuseProblem(p, fileName, problem.status);
+void OnFileListKeyMove(WindowState& st, Platform& p) { LoadSelectedProblem(st, p, false); }
 
-    st.strMondai = std::move(problem.text);
-    st.strMondaiName = ProblemName(fileName);
-    st.strMondaiFile = fileName;
-    LoadHistory(st, p);
-    ShowProblem(st, p);
+void OnFileListEnter(WindowState& st, Platform& p) {
+    if (!RunInProgress(st)) p.ui.FocusStart();
 }
 
 }  // namespace bellmora

@@ -32,7 +32,15 @@ ProblemText ReadProblemText(TextFiles& files, const std::u16string& fileName);
 // character count and its first character, as a load leaves them.
 void ShowTextFromStart(WindowState& st, Platform& p);
 
-// Click on the problem list (filMondai): loads the selected file as the current problem.
+// Click on the problem list (filMondai): loads the selected file as the current problem
+// and moves the focus to Start.
 void OnFileListClick(WindowState& st, Platform& p);
+
+// The list's selection moved by keyboard: loads the selected file as a click does but
+// leaves the focus in the list, so that the user can go on browsing it.
+void OnFileListKeyMove(WindowState& st, Platform& p);
+
+// Enter in the problem list: on to Start, to begin a run of the loaded problem.
+void OnFileListEnter(WindowState& st, Platform& p);
 
 }  // namespace bellmora

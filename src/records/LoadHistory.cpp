@@ -9,21 +9,13 @@
 #include <vector>
 
 #include "FoldBest.h"
-#include "ItemReader.h"
 #include "NumberText.h"
+#include "RecordReader.h"
 #include "ShowTotals.h"
 
 namespace bellmora {
 
 namespace {
-
-// Reads the five items of one record into the record fields; false when one of them
-// cannot be read.
-bool ReadRecord(ItemReader& reader, WindowState& st) {
-    return reader.ReadText(st.strRecDate) && reader.ReadNumber(st.sngRecMoji) &&
-           reader.ReadNumber(st.sngRecJikan) && reader.ReadNumber(st.sngRecByou) &&
-           reader.ReadNumber(st.sngRecByou2);
-}
 
 std::u16string StoredRecordLine(const WindowState& st) {
     return FormatHistoryLine(st.strRecDate, FormatGeneral(st.sngRecMoji), FormatFixed(st.sngRecJikan, 2),
@@ -43,20 +35,17 @@ bool FoldStoredRecord(WindowState& st) {
     return true;
 }
 
-// The history lines of the record file, folded into the totals as they are read. A
-// missing file, a damaged record or an overflow ends the reading without a word; what
-// was read before stays.
+// The history lines of the record file, folded into the totals as they are read. A missing
+// file ends the reading without a word, a damaged line is passed over; an overflow of the
+// total stops the reading, and what was read before stays.
 std::vector<std::u16string> ReadHistory(WindowState& st, Platform& p) {
     std::vector<std::u16string> lines;
-    // A file with undecodable bytes is read as it came back: a number item holding a
-    // replacement character stops the reading there.
-    const TextFileContent file = p.files.ReadText(RecordFileName(st.strMondaiName));
-    if (file.status == ReadStatus::Unreadable) return lines;
-    ItemReader reader(file.text);
-    // Records never hold blank lines; skipping any that an editor left keeps the runs
-    // recorded after them readable.
-    for (reader.SkipBlankLines(); !reader.AtEnd(); reader.SkipBlankLines()) {
-        if (!ReadRecord(reader, st)) break;
+    for (StoredRun& run : ReadRecords(p.files, RecordFileName(st.strMondaiName))) {
+        st.strRecDate = std::move(run.date);
+        st.sngRecMoji = run.moji;
+        st.sngRecJikan = run.jikan;
+        st.sngRecByou = run.byou;
+        st.sngRecByou2 = run.byou2;
         lines.push_back(StoredRecordLine(st));
         if (!FoldStoredRecord(st)) break;
     }

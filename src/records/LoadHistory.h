@@ -20,7 +20,7 @@ std::u16string FormatHistoryLine(const std::u16string& date, const std::u16strin
 void ResetTotals(WindowState& st);
 
 // Rebuilds the history list and the totals from the current problem's record file.
-// Reading stops silently at the first failure; what was gathered stays.
+// A damaged record is passed over without a word; the runs after it are read.
 void LoadHistory(WindowState& st, Platform& p);
 
 // Click on Clear (cmdClear): empties the history after the user confirms.

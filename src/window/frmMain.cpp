@@ -110,8 +110,11 @@ void frmMain::WireEvents() {
             this, [this] { Dispatch(OnMondaiClick); });
     // Loaded once the mouse or key event that picked the name is over, so that a message
     // box of the load does not open in the middle of the list's own handling.
-    connect(widgets_.filMondai, &FileListBox::chosen, this, [this] { Dispatch(OnFileListClick); },
+    connect(widgets_.filMondai, &FileListBox::chosen, this,
+            [this](bool byKeyboard) { Dispatch(byKeyboard ? OnFileListKeyMove : OnFileListClick); },
             Qt::QueuedConnection);
+    connect(widgets_.filMondai, &FileListBox::entered, this, [this] { Dispatch(OnFileListEnter); });
+    connect(widgets_.txtInpKey, &InputBox::escapePressed, this, [this] { Dispatch(OnInputEscape); });
     connect(widgets_.txtInpKey, &InputBox::textChanged, this, [this] { Dispatch(OnInputChange); });
     connect(&tmrStart_, &QTimer::timeout, this, [this] { Dispatch(OnCountdownTick); });
     connect(&timer2_, &QTimer::timeout, this, &frmMain::OnTypingTimer);

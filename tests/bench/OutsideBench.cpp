@@ -279,11 +279,13 @@ Round RunOnce(const std::string& program, const XServer& x, Session& session,
     std::this_thread::sleep_for(2s);
     r.peakMiB = StatusKb(pid, "VmHWM") / 1024;
 
-    // Down picks the one problem in the list, which loads it and focuses Start; Return
-    // presses Start.
+    // Down picks the one problem in the list, which loads it; Return moves on to Start,
+    // and Return again presses it.
     session.Focus(w);
     session.Key(XK_Down);
     std::this_thread::sleep_for(500ms);
+    session.Key(XK_Return);
+    std::this_thread::sleep_for(100ms);
     session.Key(XK_Return);
     if (!PollUntil(10s, [&] { return session.Lamp(w) != "green"; })) Fail("no countdown");
     if (!PollUntil(10s, [&] { return session.Lamp(w) == "green"; })) Fail("no green light");

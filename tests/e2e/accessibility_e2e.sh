@@ -21,7 +21,7 @@ $atspi show a 'abc def' 7 ' 0回' ' 0文字' ' 0時間 0分 0秒' ' 0タイプ�
 $atspi hear b 6 'bc def' > "$e2e_root/heard" &
 listener=$!
 poll 10 grep -qs listening "$e2e_root/heard" || fail "the listener did not start"
-xdotool key space  # Start, which has the focus after the load
+xdotool key Return space  # on from the list to Start, and press it
 type_at_green a
 wait "$listener" || fail "the keystroke was not announced: $(cat "$e2e_root/heard")"
 $atspi show b 6 'bc def' || fail "the labels do not read as the window shows them after a keystroke"

@@ -15,7 +15,7 @@ start_program
 [ "$(history_ink)" -eq 0 ] || fail "the history list is not empty at start"
 xdotool key Down                 # the focus starts on the problem list: choose drill.txt
 poll 10 eval '[ "$(problem_text_ink)" -gt 0 ]' || fail "drill.txt did not load"
-xdotool key space                # the load moved the focus to Start
+xdotool key Return space         # Enter moves on from the list to Start, Space presses it
 type_at_green "$sentence" 5
 
 poll 10 has_records drill.REC 1 || fail "the record file should hold one run: $(cat -A drill.REC 2>&1)"

@@ -39,6 +39,8 @@ const DecodeCase kDecodeCases[] = {
     {"Cp932UndefinedSingleByte", "a\xA0", ReadStatus::BadCharacters, u"a\x1A"},
     {"Cp932LoneLeadByteAtEnd", "a\x82", ReadStatus::BadCharacters, u"a\uFFFD"},
     {"EmptyFile", "", ReadStatus::Ok, u""},
+    {"DosEndOfFileMarkEndsTheFile", "\x82\xA0\r\n\x1A", ReadStatus::Ok, u"あ\r\n"},
+    {"DosEndOfFileMarkInsideStays", "a\x1A\r\n", ReadStatus::Ok, u"a\x1A\r\n"},
     {"Cp932CharacterAcrossChunks", std::string(kChunk - 1, 'a') + "\x82\xA0", ReadStatus::Ok,
      Repeat(u'a', kChunk - 1) + u"あ"},
     {"Utf8CharacterAcrossChunks", std::string(kChunk - 1, 'a') + "\xE3\x81\x82", ReadStatus::Ok,

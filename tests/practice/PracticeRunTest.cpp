@@ -318,13 +318,96 @@ TEST_F(PracticeRun, KeysInQuickSuccession_EachCountsAgainstTheNextCharacter) {
     EXPECT_EQ(ui.HistoryCount(), 1);
 }
 
-TEST_F(PracticeRun, AChangeOfTwoCharactersAtOnce_MatchesNothing) {
-    Loaded(u"abc");
+// ---- Words committed by the input method ----
+
+struct CommitRow {
+    const char* name;
+    std::u16string text;
+    std::vector<std::u16string> commits;  // one change of the input box each, in a timed run
+    int pos;                              // where the run stands afterwards (1 once it ended)
+    bool ended;
+};
+void PrintTo(const CommitRow& row, std::ostream* os) { *os << row.name; }
+
+class PracticeRunCommits : public PracticeRun, public testing::WithParamInterface<CommitRow> {};
+
+// A converted word counts as its characters typed one by one.
+TEST_P(PracticeRunCommits, AdvanceOverEveryMatchingCharacterInTurn) {
+    const CommitRow& row = GetParam();
+    Loaded(row.text);
+    Countdown();
     Tick();
-    Key(u"ab");
-    Continue();
+    for (const std::u16string& commit : row.commits) Key(commit);
+    EXPECT_EQ(st.intPos, row.pos);
+    EXPECT_EQ(st.blnTyping, row.ended ? Flag::False : Flag::True);
+    EXPECT_EQ(ui.HistoryCount(), row.ended ? 1 : 0);
+    if (!row.ended) {
+        EXPECT_EQ(Caption(Label::Inpkey), std::u16string(1, row.text[row.pos - 1]));
+    }
+}
+
+const CommitRow kCommitRows[] = {
+    {"WordAtTheStart", u"吾輩は猫", {u"吾輩"}, 3, false},
+    {"WordInTheMiddle", u"吾輩は猫", {u"吾", u"輩は"}, 4, false},
+    {"WordAtTheEnd", u"吾輩は猫", {u"吾輩", u"は猫"}, 1, true},
+    {"LongerThanTheRest", u"吾輩は", {u"吾輩は猫である"}, 1, true},
+    {"SecondCharacterWrong", u"吾輩は", {u"吾背は"}, 2, false},
+    {"WaveDashOfTheInputMethod", u"10～20", {u"10〜20"}, 1, true},
+    {"LookalikeIsStillAWrongKey", u"－ー", {u"ー"}, 1, false},
+};
+INSTANTIATE_TEST_SUITE_P(Rows, PracticeRunCommits, testing::ValuesIn(kCommitRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PracticeRun, WordCommits_RecordTheSameFiguresAsSingleKeys) {
+    const auto run = [this](const std::vector<std::u16string>& keys) {
+        Loaded(u"吾輩は猫である");
+        w.clock.seconds = 100.0f;
+        Countdown();
+        Tick();
+        for (const std::u16string& key : keys) Key(key);
+        return ui.history.back();
+    };
+    const std::u16string single = run({u"吾", u"輩", u"は", u"猫", u"で", u"あ", u"る"});
+    const std::u16string words = run({u"吾輩は", u"猫", u"である"});
+    EXPECT_EQ(words, single);
+}
+
+// ---- Escape ----
+
+class PracticeRunEscape : public PracticeRun, public testing::WithParamInterface<int> {};
+
+// Escape after so many countdown ticks (3: in the timed run) leaves the run as if it never
+// started, and the problem ready for the next Start.
+TEST_P(PracticeRunEscape, AbandonsTheRunAndKeepsNothingOfIt) {
+    Loaded(u"abc");
+    Start();
+    for (int i = 0; i < GetParam(); ++i) CountdownTick();
+    Type(u"ab");
+    OnInputEscape(st, w.platform);
+    EXPECT_NE(st.blnCountdown, Flag::True);
+    EXPECT_NE(st.blnTyping, Flag::True);
     EXPECT_EQ(st.intPos, 1);
-    EXPECT_EQ(st.stepPhase, StepPhase::Waiting);
+    EXPECT_EQ(Caption(Label::Mondai), u"abc");
+    EXPECT_EQ(Caption(Label::Inpkey), u"a");
+    EXPECT_EQ(ui.ShownImage(), 3);
+    EXPECT_TRUE(ui.startEnabled);
+    EXPECT_EQ(ui.focus, Focus::Start);
+    EXPECT_FALSE(ui.fileListLocked);
+    EXPECT_TRUE(ui.countdownTimerEnabled);
+    EXPECT_EQ(w.files.files.count(u"p.REC"), 0u);
+    Countdown();  // a new run works as before
+    Type(u"abc");
+    EXPECT_EQ(ui.HistoryCount(), 1);
+}
+INSTANTIATE_TEST_SUITE_P(AfterTicks, PracticeRunEscape, testing::Values(0, 1, 3));
+
+TEST_F(PracticeRun, EscapeOutsideARun_ChangesNothing) {
+    Loaded(u"abc");
+    Type(u"a");
+    ui.focus = Focus::Input;
+    OnInputEscape(st, w.platform);
+    EXPECT_EQ(st.intPos, 2);
+    EXPECT_EQ(ui.focus, Focus::Input);
 }
 
 TEST_F(PracticeRun, TicksDuringAWait_StartNoSecondStep) {
@@ -392,6 +475,14 @@ const UnitRow kUnitRows[] = {
     {"LoneCr", u"a\rb", {u"a", u"\n", u"b"}, u"↵", u"1"},
     {"Tab", u"a\tb", {u"a", u"\t", u"b"}, u"⇥", u"1"},
     {"SurrogatePair", u"a\U0001F600b", {u"a", u"\U0001F600", u"b"}, u"\U0001F600", u"1"},
+    {"WaveDashFromCodePage932", u"a\uFF5Eb", {u"a", u"\u301C", u"b"}, u"\uFF5E", u"1"},
+    {"WaveDashFromTheInputMethod", u"a\u301Cb", {u"a", u"\uFF5E", u"b"}, u"\u301C", u"1"},
+    {"MinusSign", u"a\uFF0Db", {u"a", u"\u2212", u"b"}, u"\uFF0D", u"1"},
+    {"ParallelTo", u"a\u2225b", {u"a", u"\u2016", u"b"}, u"\u2225", u"1"},
+    {"Cent", u"a\u00A2b", {u"a", u"\uFFE0", u"b"}, u"\u00A2", u"1"},
+    {"Pound", u"a\uFFE1b", {u"a", u"\u00A3", u"b"}, u"\uFFE1", u"1"},
+    {"Not", u"a\u00ACb", {u"a", u"\uFFE2", u"b"}, u"\u00AC", u"1"},
+    {"HorizontalBar", u"a\u2015b", {u"a", u"\u2014", u"b"}, u"\u2015", u"1"},
 };
 INSTANTIATE_TEST_SUITE_P(Rows, PracticeRunUnits, testing::ValuesIn(kUnitRows),
                          [](const auto& info) { return std::string(info.param.name); });

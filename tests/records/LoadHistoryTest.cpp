@@ -69,26 +69,43 @@ TEST_F(LoadHistoryTest, GoodRecordsAreReadWhateverTheDecoding) {
 
 struct DamageRow {
     const char* name;
-    std::u16string_view tail;  // what follows two good records
+    std::u16string_view damage;  // lines between the two good records and a later one
+    bool atEnd = false;          // the damage comes after the later record instead
 };
 class LoadHistoryDamage : public LoadHistoryTest, public ::testing::WithParamInterface<DamageRow> {};
 
-TEST_P(LoadHistoryDamage, StopsAtDamagedRecordAndKeepsEarlierRuns) {
-    if (GetParam().tail.find(u'\uFFFD') != std::u16string_view::npos) w.files.badCharacters.insert(u"abc.REC");
-    const std::u16string content = std::u16string(kTwoRecords) + std::u16string(GetParam().tail) +
-                                   u"\"24/01/17 09:00:00\",10,10,1,1\r\n";
+// A damaged line hides nothing else: every good record before and after it is listed and
+// counted, and a run recorded after it reads back too.
+TEST_P(LoadHistoryDamage, SkipsDamagedLineAndReadsEveryOtherRun) {
+    const DamageRow& row = GetParam();
+    if (row.damage.find(u'\uFFFD') != std::u16string_view::npos) w.files.badCharacters.insert(u"abc.REC");
+    const std::u16string later = u"\"24/01/17 09:00:00\",120,35.12,3.417,0.293\r\n";
+    const std::u16string content = row.atEnd ? std::u16string(kTwoRecords) + later + std::u16string(row.damage)
+                                             : std::u16string(kTwoRecords) + std::u16string(row.damage) + later;
     Load(content);
-    ExpectTheTwoGoodRecords();
+    ASSERT_EQ(w.ui.history.size(), 3u);
+    EXPECT_EQ(w.ui.history[2], u"24/01/17 09:00:00  120問　35.12秒　3.417タイプ　0.293秒");
+    EXPECT_EQ(w.st.lngToMoji, 340);
     EXPECT_EQ(RecordFile(), content);
+
+    w.st.sngStart = 100;
+    w.st.sngEnd = 135.12f;
+    RecordRun(w.st, w.platform);
+    Load(RecordFile());
+    EXPECT_EQ(w.ui.history.size(), 4u);
 }
 
 const DamageRow kDamageRows[] = {
     {"NotANumber", u"\"24/01/16 09:00:00\",abc,1,1,1\r\n"},
-    {"CutShortAtEnd", u"\"24/01/16 09:00:00\",100,100"},
+    {"MissingItems", u"\"24/01/16 09:00:00\",100,100\r\n"},
+    {"SixItems", u"\"24/01/16 09:00:00\",100,100,1,1,1\r\n"},
     {"EmptyItem", u"\"24/01/16 09:00:00\",100,,1,1\r\n"},
     {"CommaAsDecimalPoint", u"\"24/01/16 09:00:00\",100,\"35,12\",3.417,0.293\r\n"},
     {"BeyondSinglePrecision", u"\"24/01/16 09:00:00\",1000000000000000000000000000000000000000,1,1,1\r\n"},
     {"UndecodableByte", u"\"24/01/16 09:00:00\",1\uFFFD0,100,1,1\r\n"},
+    {"UnclosedQuote", u"\"24/01/16 09:00:00,100,100,1,1\r\n"},
+    {"TwoInARow", u"garbage\r\n\"24/01/16 09:00:00\",100\r\n"},
+    {"CutShortAtEnd", u"\"24/01/16 09:00:00\",100,100", true},
 };
 INSTANTIATE_TEST_SUITE_P(Rows, LoadHistoryDamage, ::testing::ValuesIn(kDamageRows), RowName<DamageRow>);
 

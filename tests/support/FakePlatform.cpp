@@ -70,6 +70,7 @@ TextFileContent FakeTextFiles::ReadText(const std::u16string& name) {
 bool FakeTextFiles::Append(const std::u16string& name, std::string_view bytes) {
     if (unwritable.count(name)) return false;
     auto& content = files[name];
+    if (!content.empty() && content.back() != u'\n' && content.back() != u'\r') content += u"\r\n";
     for (char c : bytes) content.push_back(static_cast<unsigned char>(c));
     return true;
 }

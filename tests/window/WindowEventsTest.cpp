@@ -113,12 +113,10 @@ TEST_F(PracticeRun, TypedToTheEndLeavesTheWindowIdleWithStartFocused) {
     WaitForStep(3, u'B');
     QTest::keyClick(box, 'B');
     WaitForStep(2, u'あ');
-    Compose(QStringLiteral(u"あ"));  // still composing: no change of the box
+    Compose(QStringLiteral(u"あい"));  // still composing: no change of the box
     QTest::qWait(50);
     WaitForStep(2, u'あ');
-    Commit(QStringLiteral(u"あ"));
-    WaitForStep(1, u'い');
-    Commit(QStringLiteral(u"い"));
+    Commit(QStringLiteral(u"あい"));  // a word: both of its characters count
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return w.state().blnTyping == Flag::False; }));
     EXPECT_TRUE(Control("cmdStart")->isEnabled());
@@ -127,6 +125,12 @@ TEST_F(PracticeRun, TypedToTheEndLeavesTheWindowIdleWithStartFocused) {
     EXPECT_EQ(Caption("lblMondai"), u"aBあい");
     EXPECT_EQ(Control<InputBox>("txtInpKey")->text(), QString());
     EXPECT_EQ(Control<QListWidget>("lstRireki")->count(), 1);
+
+    // Escape leaves the next countdown, and Start is ready again.
+    QTest::keyClick(Control("cmdStart"), Qt::Key_Space);
+    QTest::keyClick(box, Qt::Key_Escape);
+    EXPECT_EQ(w.state().blnCountdown, Flag::False);
+    EXPECT_EQ(QApplication::focusWidget(), Control("cmdStart"));
 }
 
 // Started from the keyboard and typed at full speed, with keys of all kinds thrown at the
@@ -147,6 +151,8 @@ TEST_F(PracticeRun, KeyboardRunKeepsTheCountdownsKeysInTheBoxAndCountsEveryFastK
     QTest::keyClick(list, Qt::Key_Down);
     Settle();
     ASSERT_EQ(Caption("lblNokori"), u"10");
+    EXPECT_EQ(QApplication::focusWidget(), list);  // browsing by keyboard stays in the list
+    QTest::keyClick(list, Qt::Key_Return);
     QWidget* box = Control("txtInpKey");
     QTest::keyClicks(box, "ab");  // untimed practice before Start
     ASSERT_EQ(QApplication::focusWidget(), Control("cmdStart"));
@@ -173,7 +179,8 @@ TEST_F(PracticeRun, KeyboardRunKeepsTheCountdownsKeysInTheBoxAndCountsEveryFastK
     QTest::keyClick(box, Qt::Key_Tab, {}, 1);
     QTest::keyClick(box, Qt::Key_E, {}, 1);
     EXPECT_EQ(Caption("lblInpkey"), QStringLiteral(u"\U0001F600").toStdU16String());
-    Commit(QStringLiteral(u"\U0001F600"));
+    // A key outside the Basic Multilingual Plane, as an X keysym for it sends: a pair.
+    QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QStringLiteral(u"\U0001F600"), {});
 
     EXPECT_EQ(w.state().blnTyping, Flag::False);
     ASSERT_EQ(Control<QListWidget>("lstRireki")->count(), 2);

@@ -53,13 +53,20 @@ void FileListBox::keyboardSearch(const QString& search) {
 void FileListBox::keyPressEvent(QKeyEvent* event) {
     // Locked, the current name stays too: a key moves nothing.
     if (locked_) return event->ignore();
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers() == Qt::NoModifier) {
+        emit entered();
+        return event->accept();
+    }
+    inKeyPress_ = true;
     QListWidget::keyPressEvent(event);
+    inKeyPress_ = false;
 }
 
 void FileListBox::onSelectionChanged() {
     if (selectedItems().isEmpty()) return;
     selectionChangedSincePress_ = true;
-    emit chosen();
+    emit chosen(inKeyPress_);
 }
 
 void FileListBox::focusInEvent(QFocusEvent* event) {
@@ -89,7 +96,7 @@ void FileListBox::mouseReleaseEvent(QMouseEvent* event) {
                                  released == pressedIndex_ && !selectionChangedSincePress_ &&
                                  selectionModel()->isSelected(released);
     pressedIndex_ = QPersistentModelIndex();
-    if (clickOnSelected) emit chosen();
+    if (clickOnSelected) emit chosen(false);
 }
 
 void FileListBox::mouseDoubleClickEvent(QMouseEvent* event) {

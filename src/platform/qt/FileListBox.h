@@ -10,8 +10,8 @@ namespace bellmora {
 
 // A list of the file names of the working folder that match a pattern. Picking a name,
 // by a left click (also on the name already selected) or by moving the selection with the
-// keyboard, raises chosen() once per user action. Once a name is selected, the selection
-// can move but never vanish.
+// keyboard, raises chosen() once per user action, telling which of the two it was. Enter
+// raises entered(). Once a name is selected, the selection can move but never vanish.
 class FileListBox final : public QListWidget {
     Q_OBJECT
 public:
@@ -32,7 +32,8 @@ public:
     void keyboardSearch(const QString& search) override;
 
 signals:
-    void chosen();
+    void chosen(bool byKeyboard);
+    void entered();
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
@@ -49,6 +50,7 @@ private:
     QPersistentModelIndex pressedIndex_;
     bool selectionChangedSincePress_ = false;
     bool locked_ = false;
+    bool inKeyPress_ = false;
 };
 
 }  // namespace bellmora

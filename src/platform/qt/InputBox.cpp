@@ -16,6 +16,16 @@ bool WithControlOrAlt(const QKeyEvent& key) {
     return key.modifiers() & (Qt::ControlModifier | Qt::AltModifier);
 }
 
+// Whether a key's text starts with a printable character; one outside the Basic
+// Multilingual Plane comes as a surrogate pair, which QChar alone cannot judge.
+bool StartsPrintable(const QString& text) {
+    if (text.isEmpty()) return false;
+    const QChar first = text.at(0);
+    if (first.isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate())
+        return QChar::isPrint(QChar::surrogateToUcs4(first, text.at(1)));
+    return first.isPrint();
+}
+
 }  // namespace
 
 InputBox::InputBox(QWidget* parent) : QWidget(parent) {
@@ -57,10 +67,12 @@ bool InputBox::event(QEvent* event) {
 void InputBox::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && !WithControlOrAlt(*event)) return setText(QStringLiteral("\n"));
+    const bool composing = composition_ && !composition_->composition().isEmpty();
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && !composing)
+        return emit escapePressed();
     // What a text box would insert: printable text without a shortcut modifier.
     const QString typed = event->text();
-    if (!typed.isEmpty() && typed.at(0).isPrint() && !(event->modifiers() & Qt::ControlModifier))
-        return setText(typed);
+    if (StartsPrintable(typed) && !(event->modifiers() & Qt::ControlModifier)) return setText(typed);
     event->ignore();
 }
 

@@ -14,8 +14,9 @@ namespace bellmora {
 // last key or input-method commit typed, until the window empties it, and each change of
 // that text is reported. A line edit would lay its text out and repaint itself for every
 // keystroke, for a box too narrow to read. Enter types a line end ("\n"), and while the
-// box keeps Tab, Tab and Shift+Tab type a tab instead of moving the focus on. The input
-// method's composition is shown in a view of its own.
+// box keeps Tab, Tab and Shift+Tab type a tab instead of moving the focus on. A commit of
+// several characters (a converted word) is one change. The input method's composition is
+// shown in a view of its own.
 class InputBox final : public QWidget {
     Q_OBJECT
 public:
@@ -38,6 +39,8 @@ public:
 
 signals:
     void textChanged(const QString& text);
+    // Escape outside a composition (the input method's own Escape cancels that).
+    void escapePressed();
 
 protected:
     bool event(QEvent* event) override;

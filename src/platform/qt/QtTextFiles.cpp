@@ -167,11 +167,17 @@ TextFileContent QtTextFiles::ReadText(const std::u16string& name) {
     std::u16string text;
     text.reserve(static_cast<std::size_t>(info.st_size));  // never more characters than bytes
     const bool hasBom = StartsWithUtf8Bom(fd.get());
-    const Pass utf8 = DecodeUtf8(fd.get(), hasBom, text);
-    if (hasBom || utf8 != Pass::BadCharacters) return Result(utf8, std::move(text));
-    text.clear();
-    const Pass cp932 = DecodeCp932(fd.get(), text);
-    return Result(cp932, std::move(text));
+    Pass pass = DecodeUtf8(fd.get(), hasBom, text);
+    if (!hasBom && pass == Pass::BadCharacters) {
+        text.clear();
+        pass = DecodeCp932(fd.get(), text);
+    }
+    // Old DOS and Windows editors end a file with 0x1A. The byte is a character of its own in
+    // both encodings (never the second byte of a code page 932 pair), though ICU's code page
+    // 932 table gives it as U+001C.
+    char last = 0;
+    if (!text.empty() && ReadAt(fd.get(), &last, 1, info.st_size - 1) == 1 && last == '\x1A') text.pop_back();
+    return Result(pass, std::move(text));
 }
 
 namespace {
