@@ -139,6 +139,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     PrepareApplication(app);
+    QCoreApplication::addLibraryPath(QStringLiteral(BELLMORA_CHART_MODULE_DIR));
     QTemporaryDir folder;
     QDir::setCurrent(folder.path());
     WriteFiles();

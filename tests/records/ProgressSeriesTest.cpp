@@ -7,6 +7,7 @@
 
 #include "ProgressSeries.h"
 #include "RecordsFixture.h"
+#include "ShowRecordChart.h"
 
 namespace bellmora::test {
 namespace {
@@ -45,6 +46,22 @@ const SeriesRow kSeriesRows[] = {
      u"11回　最速 3.000　平均 2.000　直近10回の平均 2.100（タイプ／秒）　最初の10回→直近10回 +10.5%"},
 };
 INSTANTIATE_TEST_SUITE_P(Rows, ProgressSeriesRows, ::testing::ValuesIn(kSeriesRows), RowName<SeriesRow>);
+
+TEST(RecordChartContent, PassesOverADamagedRecordInTheMiddleAsTheHistoryDoes) {
+    FakeTextFiles files;
+    files.files[u"abc.REC"] = u"\"24/01/15 10:20:30\",120,35.12,3.417,0.293\r\n"
+                              u"\"24/01/16 10:20:30\",120,oops,3,0.3\r\n"
+                              u"\"24/01/17 08:00:00\",12.5,5,2.5,0.4\r\n";
+    const RecordChartContent content = BuildRecordChart(u"abc", files);
+    EXPECT_EQ(content.title, u"記録グラフ - abc");
+    ASSERT_EQ(content.runs.size(), 2u);
+    const ChartRun& last = content.runs[1];
+    EXPECT_EQ(std::vector<std::u16string>({last.date, last.moji, last.jikan, last.byou, last.byou2}),
+              std::vector<std::u16string>({u"24/01/17 08:00:00", u"12.5", u"5.00", u"2.500", u"0.400"}));
+    EXPECT_EQ(content.bestSoFar, std::vector<double>({3.417, 3.417}));
+    EXPECT_EQ(content.figures,
+              u"2回　最速 3.417　平均 2.959　直近10回の平均 2.959（タイプ／秒）　最初の10回→直近10回 ―");
+}
 
 }  // namespace
 }  // namespace bellmora::test

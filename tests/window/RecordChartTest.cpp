@@ -19,6 +19,7 @@ namespace {
 
 class RecordChartTest : public GuiTest {
 protected:
+    RecordChartTest() { QCoreApplication::addLibraryPath(QStringLiteral(BELLMORA_CHART_MODULE_DIR)); }
     QWidget* Chart() { return window().findChild<QWidget*>(QStringLiteral("recordChart")); }
     bool ChartShown() { return Chart() && Chart()->isVisible(); }
     std::u16string Figures() {
@@ -38,7 +39,7 @@ protected:
     void TypeRun() {
         QTest::mouseClick(Control("cmdStart"), Qt::LeftButton);
         ASSERT_TRUE(QTest::qWaitFor([&] { return window().state().blnTyping == Flag::True; }, 5000));
-        QTest::keyClicks(Control("txtInpKey"), "ab", {}, 1);
+        QTest::keyClicks(Control("txtInpKey"), "ab", {}, 20);  // a run that takes a time to show
         ASSERT_EQ(window().state().blnTyping, Flag::False);
     }
 };

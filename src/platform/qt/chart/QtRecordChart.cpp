@@ -14,12 +14,14 @@ namespace {
 
 using CreateChart = RecordChart* (*)(QWidget* owner);
 
-// Where the installed module lies, seen from the installed program; then beside the
-// program (the build tree) and on the library path.
+// Where the installed module lies, seen from the installed program; then the program's
+// library folders, its own folder (the build tree) among them.
 QStringList ModuleNames() {
-    const QString folder = QCoreApplication::applicationDirPath();
-    const QString name = QStringLiteral("bellmora-chart");
-    return {folder + QStringLiteral("/" BELLMORA_CHART_FROM_PROGRAM "/") + name, folder + u'/' + name, name};
+    const QString name = QStringLiteral("/bellmora-chart");
+    QStringList names = {QCoreApplication::applicationDirPath() +
+                         QStringLiteral("/" BELLMORA_CHART_FROM_PROGRAM) + name};
+    for (const QString& folder : QCoreApplication::libraryPaths()) names.append(folder + name);
+    return names;
 }
 
 std::unique_ptr<RecordChart> LoadChart(QWidget* owner) {
