@@ -9,6 +9,7 @@
 #include "Dialogs.h"
 #include "Help.h"
 #include "Sound.h"
+#include "Speech.h"
 #include "TextFiles.h"
 
 namespace bellmora {
@@ -22,6 +23,7 @@ struct Platform {
     TextFiles& files;
     Help& help;
     Application& app;
+    Speech& speech;
 };
 
 }  // namespace bellmora

@@ -8,6 +8,7 @@
 
 #include "ProblemLoad.h"
 #include "RecordRun.h"
+#include "SpokenText.h"
 #include "Text.h"
 
 namespace bellmora {
@@ -40,6 +41,20 @@ void EndTimedRun(WindowState& st, Platform& p) {
     RecordRun(st, p);
     p.ui.SetCaption(Label::Nokori, IntegerText(st.intMoji));
     p.ui.SetCountdownTimerEnabled(true);
+}
+
+// Where a change of the input box found the run, to tell afterwards what it did.
+struct RunPoint {
+    std::int16_t pos;
+    Flag typing;
+};
+
+// Once per change of the input box, after all of it is handled: a word committed at once
+// is followed by the character after it, not by each of its own.
+void AnnounceNextUnit(const WindowState& st, Platform& p, RunPoint before) {
+    if (st.intPos == before.pos || st.strInpKey.empty()) return;  // a wrong key stays silent
+    if (before.typing == Flag::True && st.blnTyping != Flag::True) return;  // its figures are said
+    p.speech.Announce(SpokenUnit(st.strInpKey));
 }
 
 }  // namespace
@@ -76,6 +91,7 @@ void OnCountdownTick(WindowState& st, Platform& p) {
     st.intCount += 1;
     p.sound.Beep();
     p.ui.SetStartImageVisible(st.intCount, true);
+    std::u16string spoken(LightWord(st.intCount));
     if (st.intCount == 3) {
         p.ui.SetCountdownTimerEnabled(false);
         st.blnCountdown = Flag::False;
@@ -83,13 +99,16 @@ void OnCountdownTick(WindowState& st, Platform& p) {
         st.blnTyping = Flag::True;
         st.sngStart = p.clock.SecondsSinceMidnight();
         p.ui.FocusInput();
+        spoken += u"　" + SpokenUnit(st.strInpKey);  // what to type first
     }
+    p.speech.Announce(spoken);
 }
 
 void OnInputChange(WindowState& st, Platform& p) {
     const std::u16string typed = p.ui.InputText();
     // The emptying below is a change too, handled nested: it types nothing.
     if (typed.empty()) return;
+    const RunPoint before{st.intPos, st.blnTyping};
     p.ui.SetInputText(u"");
     // A converted word arrives as one commit: it counts as its characters typed one by one,
     // each checked in turn. A run that ends on one of them takes nothing after it, as the
@@ -103,6 +122,7 @@ void OnInputChange(WindowState& st, Platform& p) {
         ContinueTypingStep(st, p);
         if (timed && st.blnTyping != Flag::True) break;
     }
+    AnnounceNextUnit(st, p, before);
 }
 
 void OnInputEscape(WindowState& st, Platform& p) {

@@ -12,6 +12,8 @@ namespace bellmora {
 namespace {
 
 constexpr std::size_t kExtensionLength = 4;  // ".txt"
+// How much of a loaded text is said: enough to know it by, as its label's start shows it.
+constexpr std::size_t kSpokenStart = 20;
 
 ProblemText JoinItems(std::u16string_view content) {
     ProblemText problem{ProblemRead::Ok, {}};
@@ -41,6 +43,13 @@ void RefuseProblem(Platform& p, const std::u16string& fileName, ProblemRead stat
     }
 }
 
+// A screen reader says the focused control, not what a load wrote into the labels.
+void AnnounceProblem(const WindowState& st, Platform& p, const std::u16string& count) {
+    std::u16string start(Left(st.strMondai, kSpokenStart));
+    if (!start.empty() && start.back() >= 0xD800 && start.back() < 0xDC00) start.pop_back();  // half a pair
+    p.speech.Announce(st.strMondaiName + u"　" + count + u"　" + start);
+}
+
 std::u16string ProblemName(const std::u16string& fileName) {
     const std::size_t keep = fileName.size() > kExtensionLength ? fileName.size() - kExtensionLength : 0;
     return fileName.substr(0, keep);
@@ -48,8 +57,10 @@ std::u16string ProblemName(const std::u16string& fileName) {
 
 void ShowProblem(WindowState& st, Platform& p) {
     st.intMoji = static_cast<std::int16_t>(st.strMondai.size());  // at most kMaxProblemLength
-    p.ui.SetProblemFrameCaption(u"文字数　" + IntegerText(st.intMoji) + u"問");
+    const std::u16string count = u"文字数　" + IntegerText(st.intMoji) + u"問";
+    p.ui.SetProblemFrameCaption(count);
     ShowTextFromStart(st, p);
+    AnnounceProblem(st, p, count);
 }
 
 void LoadSelectedProblem(WindowState& st, Platform& p, bool focusStart) {

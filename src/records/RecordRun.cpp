@@ -89,6 +89,11 @@ void ShowRunLabels(Platform& p, const RunFigures& f) {
     p.ui.SetCaption(Label::Dbyou2, u" " + f.byou2);
 }
 
+// Said before the congratulation, which a screen reader reads as it opens.
+void AnnounceRun(Platform& p, const RunFigures& f) {
+    p.speech.Announce(f.jikan + u"秒　" + f.byou + u"タイプ／秒　" + f.byou2 + u"秒／タイプ");
+}
+
 }  // namespace
 
 void RecordRun(WindowState& st, Platform& p) {
@@ -103,6 +108,7 @@ void RecordRun(WindowState& st, Platform& p) {
     AppendRecord(st, p, f);
     const bool newBest = FoldRun(st, f);
     ShowTotals(st, p);
+    AnnounceRun(p, f);
     // The first run of a history always lowers the best; it is not congratulated.
     if (newBest && p.ui.HistoryCount() > 1)
         p.dialogs.ShowMessage(u"最高記録を更新しました！", u"おめでとうございます！",

@@ -15,6 +15,7 @@
 #include <QTranslator>
 
 #include "CaptionLabelAccessible.h"
+#include "InputBoxAccessible.h"
 
 // At global scope, outside every namespace: the resource initialiser is declared there.
 static void InitPictureResources() {
@@ -82,6 +83,7 @@ void PrepareApplication(QApplication& app) {
     SubstituteFonts();
     SteadyTextCursor();
     InstallCaptionLabelAccessibility();
+    InstallInputBoxAccessibility();
 }
 
 }  // namespace bellmora

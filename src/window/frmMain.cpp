@@ -17,6 +17,7 @@
 #include "LoadHistory.h"
 #include "PracticeRun.h"
 #include "ProblemLoad.h"
+#include "SpokenText.h"
 #include "StartUp.h"
 #include "WindowCommands.h"
 #include "WindowPalette.h"
@@ -31,6 +32,19 @@ template <class T>
 T* Find(const ControlMap& controls, std::string_view name) {
     auto it = controls.find(name);
     return it == controls.end() ? nullptr : qobject_cast<T*>(it->second);
+}
+
+// What the pictures show, for assistive technology; the next character's own name is the
+// character.
+void NamePictures(const ControlMap& c, const QtControlSet& set) {
+    for (int i = 1; i <= 3; ++i) {
+        const std::u16string_view word = LightWord(i);
+        set.imgStart.at(static_cast<std::size_t>(i))
+            ->setAccessibleName(QString::fromUtf16(word.data(), static_cast<qsizetype>(word.size())));
+    }
+    Find<QWidget>(c, "Image1")->setAccessibleName(QStringLiteral("Bellmora"));
+    QWidget* next = set.labels.at(static_cast<std::size_t>(Label::Inpkey));
+    next->setAccessibleDescription(QStringLiteral(u"次の文字"));
 }
 
 QtControlSet CreateControls(QWidget& window, QTimer& tmrStart) {
@@ -58,6 +72,7 @@ QtControlSet CreateControls(QWidget& window, QTimer& tmrStart) {
         const std::string name = "imgStart(" + std::to_string(i) + ")";
         set.imgStart.at(static_cast<std::size_t>(i)) = Find<QWidget>(c, name);
     }
+    NamePictures(c, set);
     set.tmrStart = &tmrStart;
     return set;
 }
@@ -67,12 +82,13 @@ QtControlSet CreateControls(QWidget& window, QTimer& tmrStart) {
 frmMain::frmMain(std::unique_ptr<TextFiles> files, int countdownInterval)
     : widgets_(CreateControls(*this, tmrStart_)),
       controls_(widgets_),
-      dialogs_(this),
+      speech_(this),
+      dialogs_(this, &speech_),
       files_(files ? std::move(files) : std::make_unique<QtTextFiles>()),
       help_(this),
       chart_(this),
       app_(this),
-      platform_{controls_, dialogs_, sound_, clock_, *files_, help_, app_} {
+      platform_{controls_, dialogs_, sound_, clock_, *files_, help_, app_, speech_} {
     SetUpWindow();
     widgets_.filMondai->fill(QStringLiteral("*.txt"));
     WireEvents();

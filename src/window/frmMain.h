@@ -14,6 +14,7 @@
 #include "QtControls.h"
 #include "QtDialogs.h"
 #include "QtSound.h"
+#include "QtSpeech.h"
 #include "QtTextFiles.h"
 #include "ShowRecordChart.h"
 #include "WindowState.h"
@@ -59,6 +60,7 @@ private:
     QTimer timer2_;
     QtControlSet widgets_;
     QtControls controls_;
+    QtSpeech speech_;
     QtDialogs dialogs_;
     QtSound sound_;
     QtClock clock_;

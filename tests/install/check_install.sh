@@ -38,4 +38,6 @@ printf '#!/bin/sh\npwd\n' > "$prefix/bin/bellmora" && chmod +x "$prefix/bin/bell
 [ "$(BELLMORA_HOME=$home/Bellmora "$prefix/bin/bellmora-desktop")" = "$home/Bellmora" ] \
     || fail "the launcher does not start the program in the practice folder"
 [ -f "$home/Bellmora/読んでね.txt" ] || fail "the practice folder has no samples"
+[ -f "$home/Bellmora/30 まとめの練習.txt" ] && diff <(ls "$prefix/share/bellmora/samples") <(ls "$home/Bellmora") \
+    || fail "the practice folder lacks some of the course"
 echo "install: passed"

@@ -496,5 +496,24 @@ TEST_F(PracticeRun, ExpectedTabOutsideARun_IsTypedInsteadOfMovingTheFocus) {
     EXPECT_EQ(Caption(Label::Inpkey), u"b");
 }
 
+// What a screen reader is asked to say over a whole run, in order: the load, each light
+// and at green the first character, the next character after each hit (a wrong key says
+// nothing, a word committed at once the character after it), and the run's figures.
+TEST_F(PracticeRun, WholeRun_AsksToSayEachStepOnceInOrder) {
+    w.files.files[u"drill.txt"] = u"\"か\r\n\tき く\"";
+    ui.selectedFileName = u"drill.txt";
+    OnFileListClick(st, w.platform);
+    w.clock.seconds = 100.0f;
+    Countdown();
+    w.clock.seconds = 102.0f;
+    Type(u"x");
+    Type(u"か\n");
+    Key(u"\tき");
+    Type(u" く");
+    EXPECT_EQ(w.speech.said, (std::vector<std::u16string>{
+                                 u"drill　文字数　7問　か\r\n\tき く", u"赤", u"黄", u"青　か", u"改行", u"タブ",
+                                 u"空白", u"く", u"2.00秒　3.500タイプ／秒　0.286秒／タイプ"}));
+}
+
 }  // namespace
 }  // namespace bellmora::test

@@ -107,6 +107,12 @@ public:
     void Beep() override { ++beeps; }
 };
 
+class FakeSpeech final : public Speech {
+public:
+    std::vector<std::u16string> said;  // in order
+    void Announce(const std::u16string& text) override { said.push_back(text); }
+};
+
 class FakeClock final : public Clock {
 public:
     float seconds = 36000.0f;
@@ -158,7 +164,8 @@ struct FakeWindow {
     FakeTextFiles files;
     FakeHelp help;
     FakeApplication app;
-    Platform platform{ui, dialogs, sound, clock, files, help, app};
+    FakeSpeech speech;
+    Platform platform{ui, dialogs, sound, clock, files, help, app, speech};
     WindowState st;
 
     FakeWindow();

@@ -4,6 +4,7 @@
 // The window's events reaching the logic: a full-length problem, ending the program, and
 // one whole practice run typed at the keyboard. (Hiding the problem text: ThemeTest.)
 
+#include <QAccessible>
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QListWidget>
@@ -186,6 +187,32 @@ TEST_F(PracticeRun, KeyboardRunKeepsTheCountdownsKeysInTheBoxAndCountsEveryFastK
     ASSERT_EQ(Control<QListWidget>("lstRireki")->count(), 2);
     EXPECT_TRUE(Control<QListWidget>("lstRireki")->item(1)->text().contains(QStringLiteral(u"  10問")));
     EXPECT_EQ(QApplication::focusWidget(), Control("cmdStart"));
+}
+
+// While no assistive technology listens, a whole run asks Qt for no accessible object
+// and makes no notification to speak through.
+int accessibleQueries = 0;
+QAccessibleInterface* CountQuery(const QString&, QObject*) {
+    ++accessibleQueries;
+    return nullptr;
+}
+
+TEST_F(PracticeRun, WithoutAssistiveTechnologyARunDoesNoWorkForIt) {
+    WriteFile(QStringLiteral(u"drill.txt"), "ab");
+    frmMain& w = OpenWindow(10);
+    const auto widgets = w.findChildren<QWidget*>().size();
+    ASSERT_FALSE(QAccessible::isActive());
+    QAccessible::installFactory(CountQuery);
+    QTest::keyClick(Control("filMondai"), Qt::Key_Down);
+    Settle();
+    QTest::keyClick(Control("cmdStart"), Qt::Key_Space);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.state().blnTyping == Flag::True; }, 5000));
+    QTest::keyClicks(Control("txtInpKey"), "ab", {}, 20);  // a run timed as 0.00 s is not scored
+    Settle();
+    QAccessible::removeFactory(CountQuery);
+    EXPECT_EQ(Control<QListWidget>("lstRireki")->count(), 1);
+    EXPECT_EQ(accessibleQueries, 0);
+    EXPECT_EQ(w.findChildren<QWidget*>().size(), widgets);
 }
 
 // The box is seven pixels wide: what the input method composes shows below the next

@@ -26,6 +26,11 @@ public:
     // Raises textChanged before it returns, when the text changes.
     void setText(const QString& text);
 
+    // The next character to type as the window shows it, which names the box to
+    // assistive technology.
+    void setNextCharacter(const QString& shown) { next_ = shown; }
+    const QString& nextCharacter() const { return next_; }
+
     void setKeepsTab(bool keep) { keepsTab_ = keep; }
     bool keepsTab() const { return keepsTab_; }
 
@@ -53,6 +58,7 @@ protected:
 
 private:
     QString text_;
+    QString next_;
     bool keepsTab_ = false;
     QPointer<CompositionView> composition_;
 };

@@ -29,6 +29,9 @@ CaptionLabel& QtControls::LabelWidget(Label label) const {
 
 void QtControls::SetCaption(Label label, const std::u16string& caption) {
     LabelWidget(label).setCaption(ToQt(caption));
+    if (label != Label::Inpkey) return;
+    w_.txtInpKey->setNextCharacter(ToQt(caption));
+    NotifyCaptionChanged(w_.txtInpKey);  // its name follows the next character
 }
 
 void QtControls::SetProblemFrameCaption(const std::u16string& caption) {

@@ -5,10 +5,13 @@
 
 #include <QMessageBox>
 
+#include "QtSpeech.h"
+
 namespace bellmora {
 
 MessageAnswer QtDialogs::ShowMessage(const std::u16string& text, const std::u16string& caption,
                                      MessageIcon icon, MessageButtons buttons) {
+    if (speech_) speech_->Flush();
     QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information,
                     QString::fromStdU16String(caption), QString::fromStdU16String(text),
                     QMessageBox::Ok, owner_);

@@ -9,15 +9,19 @@ class QWidget;
 
 namespace bellmora {
 
+class QtSpeech;
+
 // Modal message boxes over the main window.
 class QtDialogs final : public Dialogs {
 public:
-    explicit QtDialogs(QWidget* owner) : owner_(owner) {}
+    // What speech waits to say is said before a box opens.
+    explicit QtDialogs(QWidget* owner, QtSpeech* speech = nullptr) : owner_(owner), speech_(speech) {}
     MessageAnswer ShowMessage(const std::u16string& text, const std::u16string& caption,
                               MessageIcon icon, MessageButtons buttons) override;
 
 private:
     QWidget* owner_;
+    QtSpeech* speech_;
 };
 
 }  // namespace bellmora

@@ -1,0 +1,71 @@
+// SPDX-FileCopyrightText: 2026 The Bellmora authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "QtSpeech.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QWidget>
+
+#include <utility>
+
+namespace bellmora {
+
+namespace {
+
+// Draws nothing and takes neither the focus nor the mouse.
+class Notice final : public QWidget {
+public:
+    using QWidget::QWidget;
+};
+
+QAccessibleInterface* CreateNoticeInterface(const QString& className, QObject* object) {
+    if (className != QLatin1String("QWidget")) return nullptr;
+    auto* notice = dynamic_cast<Notice*>(object);
+    return notice ? new QAccessibleWidget(notice, QAccessible::Notification) : nullptr;
+}
+
+QWidget* MakeNotice(QWidget* window, const QString& text) {
+    static const bool installed = (QAccessible::installFactory(CreateNoticeInterface), true);
+    (void)installed;
+    auto* notice = new Notice(window);
+    notice->setFocusPolicy(Qt::NoFocus);
+    notice->setAttribute(Qt::WA_TransparentForMouseEvents);
+    notice->setGeometry(0, 0, 1, 1);
+    notice->setAccessibleName(text);
+    notice->show();  // its first appearance says it
+    return notice;
+}
+
+}  // namespace
+
+QtSpeech::QtSpeech(QWidget* window) : window_(window) {
+    timer_.setSingleShot(true);
+    timer_.setInterval(0);  // a timer, not a posted event: it runs after the repaint
+    QObject::connect(&timer_, &QTimer::timeout, [this] { Flush(); });
+}
+
+void QtSpeech::Announce(const std::u16string& text) {
+    if (text.empty() || !QAccessible::isActive()) return;
+    if (!pending_.isEmpty()) pending_ += u'\u3000';
+    pending_ += QString::fromStdU16String(text);
+    timer_.start();
+}
+
+void QtSpeech::Flush() {
+    timer_.stop();
+    if (pending_.isEmpty()) return;
+    QString text = std::exchange(pending_, {});
+    if (!QAccessible::isActive()) return;
+    QPointer<QWidget>& notice = notices_.at(next_);
+    next_ = (next_ + 1) % notices_.size();
+    if (!notice) {
+        notice = MakeNotice(window_, text);
+        return;
+    }
+    notice->setAccessibleName(text);
+    QAccessibleEvent shown(notice.data(), QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+}  // namespace bellmora

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Bellmora authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+# A practice run followed by ear: the Orca screen reader runs on a private accessibility
+# bus with speech going nowhere, a problem is chosen, started and typed to its record
+# from the keyboard alone, and Orca's log must hold, in order, the problem's name, count
+# and text, each light, each next character and the run's three figures. Where Orca is
+# missing or cannot start, the test says so and is counted as skipped.
+skip() {
+    echo "SKIP: $*"
+    exit 77
+}
+command -v orca >/dev/null 2>&1 && command -v speech-dispatcher >/dev/null 2>&1 ||
+    skip "Orca or speech-dispatcher is not installed (scripts/install-deps installs them); the spoken run is not tested"
+if [ -z "${BELLMORA_PRIVATE_BUS:-}" ]; then
+    BELLMORA_PRIVATE_BUS=1 exec dbus-run-session -- "$0" "$@"
+fi
+source "$(dirname "$0")/lib.sh" "$1"
+start_x
+start_accessibility_bus
+# As for a real user: the program finds the screen reader on the bus and turns to it.
+unset QT_LINUX_ACCESSIBILITY_ALWAYS_ON
+
+# Orca and speech-dispatcher keep their settings and sockets in a home of their own, and
+# speak through espeak-ng to a sound output that discards everything.
+export HOME=$e2e_root/home XDG_CONFIG_HOME=$e2e_root/home/.config XDG_DATA_HOME=$e2e_root/home/.local/share
+export XDG_CACHE_HOME=$e2e_root/home/.cache
+mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher"
+echo default_driver=null > "$HOME/.libao"
+cat > "$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<'END'
+AudioOutputMethod "libao"
+AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
+DefaultModule espeak-ng
+END
+said=$e2e_root/orca.log
+/usr/bin/python3 "$(dirname "$0")/orca_launch.py" "$said" >"$e2e_root/orca.out" 2>&1 &
+orca=$!
+stop_speech() {
+    kill -KILL "$orca" 2>/dev/null || true
+    local speechd
+    speechd=$(cat "$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid" 2>/dev/null || true)
+    [ -n "$speechd" ] && kill "$speechd" 2>/dev/null || true
+    e2e_cleanup
+}
+trap stop_speech EXIT
+orca_ready() { grep -qs "SPEECH OUTPUT: 'Screen reader on.'" "$said" || ! kill -0 "$orca" 2>/dev/null; }
+poll 30 orca_ready && kill -0 "$orca" 2>/dev/null ||
+    skip "Orca did not start here ($(tail -n 3 "$e2e_root/orca.out" | tr '\n' ' ')); the spoken run is not tested"
+
+# The utterances so far, one a line, without Orca's quotes.
+utterances() { sed -n "s/.*SPEECH OUTPUT: '\([^']*\)'.*/\1/p" "$said"; }
+# said_in_order UTTERANCE...: Orca said these, in this order, among others.
+said_in_order() {
+    local wanted=("$@") i=0 line
+    while IFS= read -r line && [ "$i" -lt ${#wanted[@]} ]; do
+        [ "$line" = "${wanted[i]}" ] && i=$((i + 1))
+    done < <(utterances)
+    [ "$i" -eq ${#wanted[@]} ]
+}
+# notice TEXT: what Orca says of an announcement.
+notice() { echo "notification $1."; }
+
+new_case screen_reader
+printf 'ab c' > drill.txt
+start_program
+xdotool key Down  # chooses drill.txt
+loaded=$(notice "drill　文字数　4問　ab c")
+poll 10 said_in_order "$loaded" || fail "the load was not said; Orca said: $(utterances | tr '\n' '|')"
+xdotool key Return  # on to Start
+xdotool key space   # starts
+type_at_green 'ab c' 400
+poll 10 has_records drill.REC 1 || fail "the run was not recorded"
+# The run's figures as its labels show them, from the record's numbers.
+figures=$(awk -F, '{ printf "%.2f秒　%.3fタイプ／秒　%.3f秒／タイプ", $3, $4, $5 }' drill.REC)
+spoken=("$loaded" "次の文字 a text." "$(notice 赤)" "$(notice 黄)" "$(notice "青　a")" "$(notice b)"
+        "$(notice 空白)" "$(notice c)" "$(notice "$figures")")
+poll 10 said_in_order "${spoken[@]}" ||
+    fail "Orca did not say ${spoken[*]} in order; it said: $(utterances | tr '\n' '|')"
+echo "screen reader e2e: passed"
