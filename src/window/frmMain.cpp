@@ -12,6 +12,7 @@
 #include "CaptionLabel.h"
 #include "ControlBuilder.h"
 #include "FileListBox.h"
+#include "HistoryChartOpener.h"
 #include "InputBox.h"
 #include "LoadHistory.h"
 #include "PracticeRun.h"
@@ -85,6 +86,7 @@ frmMain::frmMain(std::unique_ptr<TextFiles> files, int countdownInterval)
       dialogs_(this, &speech_),
       files_(files ? std::move(files) : std::make_unique<QtTextFiles>()),
       help_(this),
+      chart_(this),
       app_(this),
       platform_{controls_, dialogs_, sound_, clock_, *files_, help_, app_, speech_} {
     SetUpWindow();
@@ -132,11 +134,20 @@ void frmMain::WireEvents() {
     connect(widgets_.txtInpKey, &InputBox::textChanged, this, [this] { Dispatch(OnInputChange); });
     connect(&tmrStart_, &QTimer::timeout, this, [this] { Dispatch(OnCountdownTick); });
     connect(&timer2_, &QTimer::timeout, this, &frmMain::OnTypingTimer);
+    connect(new HistoryChartOpener(*widgets_.lstRireki), &HistoryChartOpener::requested, this,
+            &frmMain::OpenRecordChart);
 }
 
 void frmMain::Dispatch(Handler handler) {
     if (app_.HasQuit()) return;  // the program has ended; late events reach no handler
     handler(state_, platform_);
+    // An open chart follows the history, and goes with the help windows at the end.
+    if (app_.HasQuit()) return chart_.Close();
+    FollowRecordChart(state_, platform_, chart_, charted_);
+}
+
+void frmMain::OpenRecordChart() {
+    if (!app_.HasQuit()) OnRirekiChart(state_, platform_, chart_, charted_);
 }
 
 // The tick starts the first step. A step shows its character and waits for the input

@@ -16,7 +16,9 @@
 #include "QtSound.h"
 #include "QtSpeech.h"
 #include "QtTextFiles.h"
+#include "ShowRecordChart.h"
 #include "WindowState.h"
+#include "chart/QtRecordChart.h"
 #include "help/QtHelp.h"
 
 namespace bellmora {
@@ -50,6 +52,7 @@ private:
     void SetUpWindow();
     void WireEvents();
     void Dispatch(Handler handler);
+    void OpenRecordChart();
     void OnTypingTimer();
 
     WindowState state_;
@@ -63,6 +66,8 @@ private:
     QtClock clock_;
     std::unique_ptr<TextFiles> files_;
     QtHelp help_;
+    QtRecordChart chart_;
+    ChartedHistory charted_;
     QtApplication app_;
     Platform platform_;
 };

@@ -23,6 +23,10 @@ for f in bin/bellmora bin/bellmora-desktop share/bellmora/QorvHelp.chm \
     [ -e "$prefix/$f" ] || fail "missing $f"
 done
 
+# The record chart's module, which the program loads from its library folder.
+compgen -G "$prefix/lib*/bellmora/bellmora-chart.so" >/dev/null ||
+    compgen -G "$prefix/lib/*/bellmora/bellmora-chart.so" >/dev/null || fail "missing bellmora-chart.so"
+
 desktop-file-validate "$prefix/share/applications/org.bellmora.Bellmora.desktop"
 # Bellmora has no web site, and a made-up address would send users nowhere. appstreamcli
 # 1.0 (Debian 13) fails the metainfo for that one warning, 0.16 (Debian 12) passes it; any

@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: 2026 The Bellmora authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace bellmora {
+
+// One run as the history shows it: its date and its four figures.
+struct ChartRun {
+    std::u16string date, moji, jikan, byou, byou2;
+};
+
+// What the record chart shows of one problem. Without runs it shows the note instead.
+struct RecordChartContent {
+    std::u16string title;
+    std::u16string note;
+    std::vector<ChartRun> runs;        // oldest first; the table's rows and the dates
+    std::vector<double> speed;         // characters per second of each run
+    std::vector<double> bestSoFar;     // a step line
+    std::vector<double> recentMean;    // a smooth line
+    std::u16string figures;            // the line under the chart
+};
+
+// The record chart: a window of its own beside the main window, created when first shown.
+class RecordChart {
+public:
+    virtual ~RecordChart() = default;
+    virtual bool IsShown() const = 0;
+    // Shows the content and brings the window to the front.
+    virtual void Show(const RecordChartContent& content) = 0;
+    // Replaces what a shown window holds, leaving the focus where it is.
+    virtual void Update(const RecordChartContent& content) = 0;
+    virtual void Close() = 0;
+};
+
+}  // namespace bellmora

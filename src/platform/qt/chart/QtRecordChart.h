@@ -1,0 +1,33 @@
+// SPDX-FileCopyrightText: 2026 The Bellmora authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <memory>
+
+#include "RecordChart.h"
+
+class QWidget;
+
+namespace bellmora {
+
+// The record chart in a window of its own over the owner. Its module (with Qt Charts) is
+// loaded when the chart is first shown: a program that never shows it pays nothing for it.
+class QtRecordChart final : public RecordChart {
+public:
+    explicit QtRecordChart(QWidget* owner);
+    ~QtRecordChart() override;
+    QtRecordChart(const QtRecordChart&) = delete;
+    QtRecordChart& operator=(const QtRecordChart&) = delete;
+
+    bool IsShown() const override;
+    void Show(const RecordChartContent& content) override;
+    void Update(const RecordChartContent& content) override;
+    void Close() override;
+
+private:
+    QWidget* owner_;
+    std::unique_ptr<RecordChart> loaded_;  // its code stays loaded for the program's life
+};
+
+}  // namespace bellmora
