@@ -17,9 +17,9 @@ namespace bellmora {
 
 namespace {
 
-std::u16string StoredRecordLine(const WindowState& st) {
-    return FormatHistoryLine(st.strRecDate, FormatGeneral(st.sngRecMoji), FormatFixed(st.sngRecJikan, 2),
-                             FormatFixed(st.sngRecByou, 3), FormatFixed(st.sngRecByou2, 3));
+std::u16string StoredRecordLine(const StoredRun& run) {
+    const ChartRun texts = HistoryTexts(run);
+    return FormatHistoryLine(texts.date, texts.moji, texts.jikan, texts.byou, texts.byou2);
 }
 
 // Folds the stored record into the totals. False when its characters overflow the
@@ -41,18 +41,23 @@ bool FoldStoredRecord(WindowState& st) {
 std::vector<std::u16string> ReadHistory(WindowState& st, Platform& p) {
     std::vector<std::u16string> lines;
     for (StoredRun& run : ReadRecords(p.files, RecordFileName(st.strMondaiName))) {
+        lines.push_back(StoredRecordLine(run));
         st.strRecDate = std::move(run.date);
         st.sngRecMoji = run.moji;
         st.sngRecJikan = run.jikan;
         st.sngRecByou = run.byou;
         st.sngRecByou2 = run.byou2;
-        lines.push_back(StoredRecordLine(st));
         if (!FoldStoredRecord(st)) break;
     }
     return lines;
 }
 
 }  // namespace
+
+ChartRun HistoryTexts(const StoredRun& run) {
+    return {run.date, FormatGeneral(run.moji), FormatFixed(run.jikan, 2), FormatFixed(run.byou, 3),
+            FormatFixed(run.byou2, 3)};
+}
 
 std::u16string FormatHistoryLine(const std::u16string& date, const std::u16string& moji,
                                  const std::u16string& jikan, const std::u16string& byou,

@@ -6,7 +6,9 @@
 #include <string>
 
 #include "Platform.h"
+#include "RecordChart.h"
 #include "RecordFile.h"
+#include "RecordReader.h"
 #include "WindowState.h"
 
 namespace bellmora {
@@ -15,6 +17,9 @@ namespace bellmora {
 std::u16string FormatHistoryLine(const std::u16string& date, const std::u16string& moji,
                                  const std::u16string& jikan, const std::u16string& byou,
                                  const std::u16string& byou2);
+
+// The five texts the history shows for a stored run.
+ChartRun HistoryTexts(const StoredRun& run);
 
 // Sets the totals and best records to their no-run values.
 void ResetTotals(WindowState& st);

@@ -3,6 +3,7 @@
 
 #include "ShowRecordChart.h"
 
+#include "LoadHistory.h"
 #include "NumberText.h"
 #include "ProgressSeries.h"
 #include "RecordFile.h"
@@ -11,12 +12,6 @@
 namespace bellmora {
 
 namespace {
-
-// The texts the history shows for a stored run.
-ChartRun RunTexts(const StoredRun& run) {
-    return {run.date, FormatGeneral(run.moji), FormatFixed(run.jikan, 2), FormatFixed(run.byou, 3),
-            FormatFixed(run.byou2, 3)};
-}
 
 // The speed as the record file states it (3.417, not the single-precision 3.41700006),
 // so that the means come out as the figures suggest.
@@ -38,7 +33,7 @@ RecordChartContent BuildRecordChart(const std::u16string& problemName, TextFiles
     content.runs.reserve(runs.size());
     content.speed.reserve(runs.size());
     for (const StoredRun& run : runs) {
-        content.runs.push_back(RunTexts(run));
+        content.runs.push_back(HistoryTexts(run));
         content.speed.push_back(StatedSpeed(run.byou));
     }
     ProgressSeries series = BuildProgressSeries(content.speed);
