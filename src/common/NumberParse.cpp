@@ -29,8 +29,8 @@ std::optional<double> ParseNumber(std::u16string_view text) {
     if (!digit) return std::nullopt;
 
     double value = 0;
-    const auto [end, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value,
-                                           std::chars_format::fixed);
+    const auto [end, ec] =
+        std::from_chars(ascii.data(), ascii.data() + ascii.size(), value, std::chars_format::fixed);
     if (ec != std::errc() || end != ascii.data() + ascii.size()) return std::nullopt;
     return value;
 }

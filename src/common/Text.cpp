@@ -79,9 +79,7 @@ std::u16string RestFrom(std::u16string_view text, int pos) {
     return std::u16string(text.substr(static_cast<std::size_t>(pos) - 1));
 }
 
-std::u16string_view Left(std::u16string_view text, std::size_t n) {
-    return text.substr(0, n);
-}
+std::u16string_view Left(std::u16string_view text, std::size_t n) { return text.substr(0, n); }
 
 std::u16string Widen(std::string_view ascii) {
     std::u16string out;

@@ -57,7 +57,8 @@ bool ItemReader::ReadNumber(float& value) {
     const std::optional<double> number = ParseNumber(item);
     if (!number) return false;
     // Beyond single precision is an overflow, a read failure like any other.
-    if (!std::isfinite(*number) || std::fabs(*number) > std::numeric_limits<float>::max()) return false;
+    if (!std::isfinite(*number) || std::fabs(*number) > std::numeric_limits<float>::max())
+        return false;
     value = static_cast<float>(*number);
     return true;
 }

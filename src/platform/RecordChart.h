@@ -17,11 +17,11 @@ struct ChartRun {
 struct RecordChartContent {
     std::u16string title;
     std::u16string note;
-    std::vector<ChartRun> runs;        // oldest first; the table's rows and the dates
-    std::vector<double> speed;         // characters per second of each run
-    std::vector<double> bestSoFar;     // a step line
-    std::vector<double> recentMean;    // a smooth line
-    std::u16string figures;            // the line under the chart
+    std::vector<ChartRun> runs;      // oldest first; the table's rows and the dates
+    std::vector<double> speed;       // characters per second of each run
+    std::vector<double> bestSoFar;   // a step line
+    std::vector<double> recentMean;  // a smooth line
+    std::u16string figures;          // the line under the chart
 };
 
 // The record chart: a window of its own beside the main window, created when first shown.

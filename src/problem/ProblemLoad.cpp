@@ -3,8 +3,8 @@
 
 #include "ProblemLoad.h"
 
-#include "LoadHistory.h"
 #include "ItemReader.h"
+#include "LoadHistory.h"
 #include "Text.h"
 
 namespace bellmora {
@@ -36,22 +36,28 @@ void RefuseFile(Platform& p, const std::u16string& text) {
 void RefuseProblem(Platform& p, const std::u16string& fileName, ProblemRead status) {
     const std::u16string file = u"問題ファイル（" + fileName + u"）";
     switch (status) {
-    case ProblemRead::Unreadable: return RefuseFile(p, file + u"を読み込めませんでした");
-    case ProblemRead::BadCharacters: return RefuseFile(p, file + u"に読めない文字があります");
-    case ProblemRead::TooLong: return RefuseFile(p, file + u"が長すぎます");
-    case ProblemRead::Ok: return;
+        case ProblemRead::Unreadable:
+            return RefuseFile(p, file + u"を読み込めませんでした");
+        case ProblemRead::BadCharacters:
+            return RefuseFile(p, file + u"に読めない文字があります");
+        case ProblemRead::TooLong:
+            return RefuseFile(p, file + u"が長すぎます");
+        case ProblemRead::Ok:
+            return;
     }
 }
 
 // A screen reader says the focused control, not what a load wrote into the labels.
 void AnnounceProblem(const WindowState& st, Platform& p, const std::u16string& count) {
     std::u16string start(Left(st.strMondai, kSpokenStart));
-    if (!start.empty() && start.back() >= 0xD800 && start.back() < 0xDC00) start.pop_back();  // half a pair
+    if (!start.empty() && start.back() >= 0xD800 && start.back() < 0xDC00)
+        start.pop_back();  // half a pair
     p.speech.Announce(st.strMondaiName + u"　" + count + u"　" + start);
 }
 
 std::u16string ProblemName(const std::u16string& fileName) {
-    const std::size_t keep = fileName.size() > kExtensionLength ? fileName.size() - kExtensionLength : 0;
+    const std::size_t keep =
+        fileName.size() > kExtensionLength ? fileName.size() - kExtensionLength : 0;
     return fileName.substr(0, keep);
 }
 
@@ -97,15 +103,17 @@ void ShowTextFromStart(WindowState& st, Platform& p) {
 ProblemText ReadProblemText(TextFiles& files, const std::u16string& fileName) {
     const TextFileContent content = files.ReadText(fileName);
     switch (content.status) {
-    case ReadStatus::Ok: {
-        ProblemText problem = JoinItems(content.text);
-        // A control character in the text could never be typed: the run would stick there.
-        if (problem.status == ProblemRead::Ok && HasUntypableCharacter(problem.text))
+        case ReadStatus::Ok: {
+            ProblemText problem = JoinItems(content.text);
+            // A control character in the text could never be typed: the run would stick there.
+            if (problem.status == ProblemRead::Ok && HasUntypableCharacter(problem.text))
+                return {ProblemRead::BadCharacters, {}};
+            return problem;
+        }
+        case ReadStatus::Unreadable:
+            return {ProblemRead::Unreadable, {}};
+        case ReadStatus::BadCharacters:
             return {ProblemRead::BadCharacters, {}};
-        return problem;
-    }
-    case ReadStatus::Unreadable: return {ProblemRead::Unreadable, {}};
-    case ReadStatus::BadCharacters: return {ProblemRead::BadCharacters, {}};
     }
     return {ProblemRead::Unreadable, {}};
 }

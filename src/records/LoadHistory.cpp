@@ -27,7 +27,8 @@ std::u16string StoredRecordLine(const StoredRun& run) {
 bool FoldStoredRecord(WindowState& st) {
     // The nearest whole number, halves to the even neighbour (the default rounding mode).
     const double moji = std::nearbyint(static_cast<double>(st.lngToMoji) + st.sngRecMoji);
-    if (moji > std::numeric_limits<std::int32_t>::max() || moji < std::numeric_limits<std::int32_t>::min())
+    if (moji > std::numeric_limits<std::int32_t>::max() ||
+        moji < std::numeric_limits<std::int32_t>::min())
         return false;
     st.lngToMoji = static_cast<std::int32_t>(moji);
     st.dblToJikan += static_cast<double>(st.sngRecJikan);

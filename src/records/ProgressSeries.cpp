@@ -25,9 +25,7 @@ double RecentMeanAt(std::span<const double> speeds, std::size_t last) {
     return Mean(speeds.subspan(first, last + 1 - first));
 }
 
-std::u16string Speed(double value) {
-    return FormatFixed(value, 3);
-}
+std::u16string Speed(double value) { return FormatFixed(value, 3); }
 
 // From the first ten runs to the last ten, as a signed percentage. With ten runs or
 // fewer both are the same runs, and there is nothing to compare.

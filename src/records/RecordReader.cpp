@@ -16,8 +16,9 @@ bool IsLineEnd(char16_t c) { return c == u'\r' || c == u'\n'; }
 std::optional<StoredRun> ParseRecordLine(std::u16string_view line) {
     ItemReader reader(line);
     StoredRun run;
-    const bool read = reader.ReadText(run.date) && reader.ReadNumber(run.moji) && reader.ReadNumber(run.jikan) &&
-                      reader.ReadNumber(run.byou) && reader.ReadNumber(run.byou2);
+    const bool read = reader.ReadText(run.date) && reader.ReadNumber(run.moji) &&
+                      reader.ReadNumber(run.jikan) && reader.ReadNumber(run.byou) &&
+                      reader.ReadNumber(run.byou2);
     // A sixth item means the line is not one of ours; a trailing comma is only a separator.
     if (!read || !reader.AtEnd()) return std::nullopt;
     return run;

@@ -65,7 +65,8 @@ void ListRun(Platform& p, const RunFigures& f) {
 // The run keeps its list line and its place in the totals even when the file refuses
 // it; the user is told, since the run will be missing the next time the problem loads.
 void AppendRecord(const WindowState& st, Platform& p, const RunFigures& f) {
-    const std::string line = FormatRecordLine(f.date, f.moji, f.jikanValue, f.byouValue, f.byou2Value);
+    const std::string line =
+        FormatRecordLine(f.date, f.moji, f.jikanValue, f.byouValue, f.byou2Value);
     if (!p.files.Append(RecordFileName(st.strMondaiName), line))
         WarnRecordFile(p, st.strMondaiName, u"に書き込めませんでした");
 }

@@ -15,9 +15,7 @@ namespace {
 
 // The speed as the record file states it (3.417, not the single-precision 3.41700006),
 // so that the means come out as the figures suggest.
-double StatedSpeed(float byou) {
-    return ParseNumber(FormatGeneral(byou)).value_or(byou);
-}
+double StatedSpeed(float byou) { return ParseNumber(FormatGeneral(byou)).value_or(byou); }
 
 ChartedHistory HistoryOf(const WindowState& st, Platform& p) {
     return {st.strMondaiName, p.ui.HistoryCount(), st.lngToMoji, st.dblToJikan};
@@ -43,14 +41,16 @@ RecordChartContent BuildRecordChart(const std::u16string& problemName, TextFiles
     return content;
 }
 
-void OnRirekiChart(const WindowState& st, Platform& p, RecordChart& chart, ChartedHistory& charted) {
+void OnRirekiChart(const WindowState& st, Platform& p, RecordChart& chart,
+                   ChartedHistory& charted) {
     // Opening a window would take the keys of the run from the input box.
     if (RunInProgress(st) || st.strMondaiFile.empty()) return;
     chart.Show(BuildRecordChart(st.strMondaiName, p.files));
     charted = HistoryOf(st, p);
 }
 
-void FollowRecordChart(const WindowState& st, Platform& p, RecordChart& chart, ChartedHistory& charted) {
+void FollowRecordChart(const WindowState& st, Platform& p, RecordChart& chart,
+                       ChartedHistory& charted) {
     if (!chart.IsShown()) return;
     const ChartedHistory now = HistoryOf(st, p);
     if (now == charted) return;

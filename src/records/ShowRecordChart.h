@@ -30,6 +30,7 @@ RecordChartContent BuildRecordChart(const std::u16string& problemName, TextFiles
 void OnRirekiChart(const WindowState& st, Platform& p, RecordChart& chart, ChartedHistory& charted);
 
 // Keeps an open chart on the current history: a new run, a Clear, another problem.
-void FollowRecordChart(const WindowState& st, Platform& p, RecordChart& chart, ChartedHistory& charted);
+void FollowRecordChart(const WindowState& st, Platform& p, RecordChart& chart,
+                       ChartedHistory& charted);
 
 }  // namespace bellmora

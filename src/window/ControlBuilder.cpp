@@ -24,9 +24,7 @@ QString ToQt(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QColor ToQt(Rgb rgb) {
-    return QColor(rgb.r, rgb.g, rgb.b);
-}
+QColor ToQt(Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
 
 void ApplyFont(QWidget& widget, const FontDesign& design) {
     if (design.face.empty()) return;  // keeps the window's default font
@@ -70,8 +68,8 @@ QWidget* MakeButton(const ControlDesign& design, QWidget* parent) {
 
 // Frames are opaque: a frame in front hides what lies behind it.
 QWidget* MakeFrame(const ControlDesign& design, QWidget* parent) {
-    QWidget* frame = design.border ? new FrameBox(ToQt(design.caption), parent)
-                                   : new QWidget(parent);
+    QWidget* frame =
+        design.border ? new FrameBox(ToQt(design.caption), parent) : new QWidget(parent);
     frame->setAutoFillBackground(true);
     return frame;
 }
@@ -97,14 +95,22 @@ QWidget* MakeList(QWidget* parent) {
 
 QWidget* MakeWidget(const ControlDesign& design, QWidget* parent) {
     switch (design.kind) {
-        case ControlKind::Image: return new PictureBox(QString::fromUtf8(design.picture), parent);
-        case ControlKind::CommandButton: return MakeButton(design, parent);
-        case ControlKind::Line: return MakeLine(design, parent);
-        case ControlKind::Frame: return MakeFrame(design, parent);
-        case ControlKind::Label: return MakeLabel(design, parent);
-        case ControlKind::TextBox: return new InputBox(parent);
-        case ControlKind::ListBox: return MakeList<QListWidget>(parent);
-        case ControlKind::FileListBox: return MakeList<FileListBox>(parent);
+        case ControlKind::Image:
+            return new PictureBox(QString::fromUtf8(design.picture), parent);
+        case ControlKind::CommandButton:
+            return MakeButton(design, parent);
+        case ControlKind::Line:
+            return MakeLine(design, parent);
+        case ControlKind::Frame:
+            return MakeFrame(design, parent);
+        case ControlKind::Label:
+            return MakeLabel(design, parent);
+        case ControlKind::TextBox:
+            return new InputBox(parent);
+        case ControlKind::ListBox:
+            return MakeList<QListWidget>(parent);
+        case ControlKind::FileListBox:
+            return MakeList<FileListBox>(parent);
     }
     return nullptr;
 }

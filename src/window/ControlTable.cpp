@@ -57,33 +57,56 @@ constexpr std::string_view kWindowItself;
 
 // Summary table inside Frame1: heading and value of each row.
 constexpr ControlDesign SummaryHeading(std::string_view name, int top, std::u16string_view caption,
-                                     int tab) {
+                                       int tab) {
     return Row(K::Label, name, "Frame1", {5400, top, 1755, 315})
-        .Caption(caption).Font(kSummaryFont).Fore(kNavy).Back(kLightYellow).Border().Tab(tab);
+        .Caption(caption)
+        .Font(kSummaryFont)
+        .Fore(kNavy)
+        .Back(kLightYellow)
+        .Border()
+        .Tab(tab);
 }
 
 constexpr ControlDesign SummaryValue(std::string_view name, int top, int tab) {
     return Row(K::Label, name, "Frame1", {7155, top, 1890, 315})
-        .Font(kSummaryFont).Fore(kNavy).Back(kLightYellow).Border().Tab(tab);
+        .Font(kSummaryFont)
+        .Fore(kNavy)
+        .Back(kLightYellow)
+        .Border()
+        .Tab(tab);
 }
 
 // Last-run panel Frame2: heading and value of each row.
 constexpr ControlDesign LastRunHeading(std::string_view name, int top, std::u16string_view caption,
-                                     int tab) {
+                                       int tab) {
     return Row(K::Label, name, "Frame2", {90, top, 2475, 450})
-        .Caption(caption).Font(kLastRunHeadingFont).Fore(kNavy).Back(kLightGreen).Border().Tab(tab);
+        .Caption(caption)
+        .Font(kLastRunHeadingFont)
+        .Fore(kNavy)
+        .Back(kLightGreen)
+        .Border()
+        .Tab(tab);
 }
 
 constexpr ControlDesign LastRunValue(std::string_view name, int top, std::u16string_view caption,
-                                   int tab) {
+                                     int tab) {
     return Row(K::Label, name, "Frame2", {2610, top, 1095, 465})
-        .Caption(caption).Font(kLastRunValueFont).Fore(kNavy).Back(kLightGreen).Border().Tab(tab);
+        .Caption(caption)
+        .Font(kLastRunValueFont)
+        .Fore(kNavy)
+        .Back(kLightGreen)
+        .Border()
+        .Tab(tab);
 }
 
 constexpr ControlDesign PictureButton(std::string_view name, int left, std::u16string_view caption,
-                                    std::string_view picture, std::u16string_view toolTip, int tab) {
+                                      std::string_view picture, std::u16string_view toolTip,
+                                      int tab) {
     return Row(K::CommandButton, name, kWindowItself, {left, 150, 840, 915})
-        .Caption(caption).Picture(picture).ToolTip(toolTip).Tab(tab);
+        .Caption(caption)
+        .Picture(picture)
+        .ToolTip(toolTip)
+        .Tab(tab);
 }
 
 constexpr ControlDesign TrafficLight(std::string_view name, std::string_view picture) {
@@ -91,7 +114,7 @@ constexpr ControlDesign TrafficLight(std::string_view name, std::string_view pic
 }
 
 constexpr ControlDesign Frame(std::string_view name, std::string_view container, TwipsRect rect,
-                            std::u16string_view caption, int tab) {
+                              std::u16string_view caption, int tab) {
     return Row(K::Frame, name, container, rect).Caption(caption).Font(kFrameFont).Border().Tab(tab);
 }
 
@@ -103,11 +126,15 @@ const std::array<ControlDesign, 37> kControls{
     Row(K::Frame, "Frame1", kWindowItself, {135, 1395, 9165, 2670}).Border().Tab(4),
     Frame("fraMondai", kWindowItself, {150, 4140, 2535, 2490}, u"出題リスト", 7),
     Frame("Frame3", kWindowItself, {2790, 4140, 6540, 2490},
-          u"履歴\u3000プレイ日時 \u3000問題数\u3000\u3000時間\u3000\u3000秒当タイプ数\u3000キー当秒数\u3000", 9),
+          u"履歴\u3000プレイ日時 "
+          u"\u3000問題数\u3000\u3000時間\u3000\u3000秒当タイプ数\u3000キー当秒数\u3000",
+          9),
     Frame("Frame4", kWindowItself, {1755, 1575, 3660, 1680}, u"残り文字数", 28),
     PictureButton("cmdStart", 6000, u"スタート", ":/pictures/start.svg", u"タイプを開始します", 0),
-    PictureButton("cmdClear", 6825, u"クリア", ":/pictures/clear.svg", u"履歴データをクリアします", 1),
-    PictureButton("cmdHelp", 7650, u"ヘルプ", ":/pictures/help.svg", u"ヘルプファイルを開きます", 2),
+    PictureButton("cmdClear", 6825, u"クリア", ":/pictures/clear.svg", u"履歴データをクリアします",
+                  1),
+    PictureButton("cmdHelp", 7650, u"ヘルプ", ":/pictures/help.svg", u"ヘルプファイルを開きます",
+                  2),
     PictureButton("cmdEnd", 8475, u"終了", ":/pictures/end.svg", u"プログラムを終了します", 3),
 
     // Practice panel: the green light lies in front of the other two.
@@ -115,9 +142,16 @@ const std::array<ControlDesign, 37> kControls{
     TrafficLight("imgStart(2)", ":/pictures/light-yellow.svg"),
     TrafficLight("imgStart(3)", ":/pictures/light-green.svg"),
     Row(K::Label, "lblInpkey", "Frame1", {150, 765, 1365, 1740})
-        .Font({kTimes, 72, true}).Fore(kTeal).Border().Centred().Tab(6),
+        .Font({kTimes, 72, true})
+        .Fore(kTeal)
+        .Border()
+        .Centred()
+        .Tab(6),
     Row(K::Label, "lblMondai", "Frame1", {1590, 1980, 7335, 540})
-        .Font({kTimes, 20.25, true}).Border().ToolTip(u"クリックで表示／非表示を切り替えます").Tab(5),
+        .Font({kTimes, 20.25, true})
+        .Border()
+        .ToolTip(u"クリックで表示／非表示を切り替えます")
+        .Tab(5),
     Row(K::TextBox, "txtInpKey", "Frame1", {8910, 1980, 105, 530}).Font({kPGothic, 8.25}).Tab(30),
     Row(K::Frame, "Frame2", "Frame1", {1575, 180, 3750, 1770}).Tab(11),  // no outline
     SummaryHeading("lblMidashi(0)", 270, u" トータル回数", 17),
@@ -141,33 +175,33 @@ const std::array<ControlDesign, 37> kControls{
 
     // Remaining characters, problem list and history.
     Row(K::Label, "lblNokori", "Frame4", {90, 180, 3480, 1320})
-        .Font({kTimes, 65.25, true, true}).Fore(kMaroon).Centred().Tab(29),
+        .Font({kTimes, 65.25, true, true})
+        .Fore(kMaroon)
+        .Centred()
+        .Tab(29),
     Row(K::FileListBox, "filMondai", "fraMondai", {135, 270, 2280, 2115})
-        .Font(kFrameFont).ToolTip(u"クリックで問題を選択して下さい").Tab(8),
+        .Font(kFrameFont)
+        .ToolTip(u"クリックで問題を選択して下さい")
+        .Tab(8),
     Row(K::ListBox, "lstRireki", "Frame3", {135, 270, 6285, 2010}).Font({kGothic, 9.75}).Tab(10),
 };
 
 constexpr WindowDesign kWindow{u"Bellmora", 9465, 6780, ":/pictures/icon.svg"};
 
-int RoundTwips(int twips) {
-    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
-}
+int RoundTwips(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
 
 }  // namespace
 
 PixelRect ToPixels(TwipsRect twips) {
     const int x = RoundTwips(twips.left);
     const int y = RoundTwips(twips.top);
-    return {x, y, RoundTwips(twips.left + twips.width) - x, RoundTwips(twips.top + twips.height) - y};
+    return {x, y, RoundTwips(twips.left + twips.width) - x,
+            RoundTwips(twips.top + twips.height) - y};
 }
 
-const WindowDesign& MainWindowDesign() {
-    return kWindow;
-}
+const WindowDesign& MainWindowDesign() { return kWindow; }
 
-std::span<const ControlDesign> MainWindowControls() {
-    return kControls;
-}
+std::span<const ControlDesign> MainWindowControls() { return kControls; }
 
 bool TakesFocus(ControlKind kind) {
     return kind == K::CommandButton || kind == K::TextBox || kind == K::ListBox ||

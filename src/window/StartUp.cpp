@@ -18,9 +18,7 @@
 #include "InputBoxAccessible.h"
 
 // At global scope, outside every namespace: the resource initialiser is declared there.
-static void InitPictureResources() {
-    Q_INIT_RESOURCE(pictures);
-}
+static void InitPictureResources() { Q_INIT_RESOURCE(pictures); }
 
 namespace bellmora {
 
@@ -30,7 +28,8 @@ namespace {
 void SubstituteFonts() {
     QFont::insertSubstitution(QStringLiteral(u"ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
     QFont::insertSubstitution(QStringLiteral(u"ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                              QStringLiteral("Liberation Serif"));
 }
 
 // Message-box buttons and the input box's menu read in Japanese whatever the locale.
@@ -46,9 +45,7 @@ void LoadJapaneseQtTexts(QApplication& app) {
 // A blinking text cursor wakes the program twice a second for as long as a box has the
 // focus, and the typing box holds it through every run, where nobody can see it anyway.
 // A steady cursor keeps a waiting run silent.
-void SteadyTextCursor() {
-    QGuiApplication::styleHints()->setCursorFlashTime(0);
-}
+void SteadyTextCursor() { QGuiApplication::styleHints()->setCursorFlashTime(0); }
 
 }  // namespace
 

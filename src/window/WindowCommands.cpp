@@ -17,9 +17,7 @@ void OnLoad(WindowState& st, Platform& p) {
     p.ui.FocusFileList();  // only once the window is shown can it take the focus
 }
 
-void OnHelpClick(WindowState& st, Platform& p) {
-    p.help.Display(st.strHelpFile);
-}
+void OnHelpClick(WindowState& st, Platform& p) { p.help.Display(st.strHelpFile); }
 
 void OnEndClick(WindowState& st, Platform& p) {
     p.help.CloseAll(st.strHelpFile);

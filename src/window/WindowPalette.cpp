@@ -11,7 +11,8 @@ QPalette WindowPalette() {
     const QColor black(0, 0, 0);
     const QColor greyText(109, 109, 109);  // disabled texts
     QPalette palette;
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         const bool disabled = group == QPalette::Disabled;
         const QColor text = disabled ? greyText : black;
         palette.setColor(group, QPalette::Window, face);
@@ -29,7 +30,8 @@ QPalette WindowPalette() {
         palette.setColor(group, QPalette::Dark, QColor(160, 160, 160));
         palette.setColor(group, QPalette::Shadow, QColor(105, 105, 105));
         // Dark enough that a selected name in white keeps a contrast of 4.5 : 1.
-        palette.setColor(group, QPalette::Highlight, disabled ? QColor(200, 200, 200) : QColor(0, 102, 204));
+        palette.setColor(group, QPalette::Highlight,
+                         disabled ? QColor(200, 200, 200) : QColor(0, 102, 204));
         palette.setColor(group, QPalette::HighlightedText, disabled ? greyText : white);
         palette.setColor(group, QPalette::ToolTipBase, QColor(255, 255, 225));
         palette.setColor(group, QPalette::ToolTipText, black);

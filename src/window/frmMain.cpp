@@ -40,7 +40,8 @@ void NamePictures(const ControlMap& c, const QtControlSet& set) {
     for (int i = 1; i <= 3; ++i) {
         const std::u16string_view word = LightWord(i);
         set.imgStart.at(static_cast<std::size_t>(i))
-            ->setAccessibleName(QString::fromUtf16(word.data(), static_cast<qsizetype>(word.size())));
+            ->setAccessibleName(
+                QString::fromUtf16(word.data(), static_cast<qsizetype>(word.size())));
     }
     Find<QWidget>(c, "Image1")->setAccessibleName(QStringLiteral("Bellmora"));
     QWidget* next = set.labels.at(static_cast<std::size_t>(Label::Inpkey));
@@ -126,11 +127,13 @@ void frmMain::WireEvents() {
             this, [this] { Dispatch(OnMondaiClick); });
     // Loaded once the mouse or key event that picked the name is over, so that a message
     // box of the load does not open in the middle of the list's own handling.
-    connect(widgets_.filMondai, &FileListBox::chosen, this,
-            [this](bool byKeyboard) { Dispatch(byKeyboard ? OnFileListKeyMove : OnFileListClick); },
-            Qt::QueuedConnection);
+    connect(
+        widgets_.filMondai, &FileListBox::chosen, this,
+        [this](bool byKeyboard) { Dispatch(byKeyboard ? OnFileListKeyMove : OnFileListClick); },
+        Qt::QueuedConnection);
     connect(widgets_.filMondai, &FileListBox::entered, this, [this] { Dispatch(OnFileListEnter); });
-    connect(widgets_.txtInpKey, &InputBox::escapePressed, this, [this] { Dispatch(OnInputEscape); });
+    connect(widgets_.txtInpKey, &InputBox::escapePressed, this,
+            [this] { Dispatch(OnInputEscape); });
     connect(widgets_.txtInpKey, &InputBox::textChanged, this, [this] { Dispatch(OnInputChange); });
     connect(&tmrStart_, &QTimer::timeout, this, [this] { Dispatch(OnCountdownTick); });
     connect(&timer2_, &QTimer::timeout, this, &frmMain::OnTypingTimer);

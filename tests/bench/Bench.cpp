@@ -76,8 +76,9 @@ void WriteFiles() {
     QFile longest(QStringLiteral("longest.txt"));
     longest.open(QIODevice::WriteOnly);
     // A Japanese passage as users practise it, repeated to the longest length.
-    const QString passage = QStringLiteral("吾輩は猫である。名前はまだ無い。どこで生れたかとんと見当がつかぬ。"
-                                           "何でも薄暗いじめじめした所でニャーニャー泣いていた事だけは記憶している。");
+    const QString passage = QStringLiteral(
+        "吾輩は猫である。名前はまだ無い。どこで生れたかとんと見当がつかぬ。"
+        "何でも薄暗いじめじめした所でニャーニャー泣いていた事だけは記憶している。");
     QString text;
     while (text.size() < kLongest) text += passage;
     text.truncate(kLongest);
@@ -127,9 +128,10 @@ void BenchChart(frmMain& window, QWidget& history) {
         redraws.push_back(timer.nsecsElapsed() / 1e6);
     }
     if (opens.empty()) return (void)std::printf("the record chart did not open\n");
-    std::printf("open the record chart of %d runs: first %.1f ms, again median %.1f ms over %zu "
-                "(target under 300 ms); resized and redrawn: median %.1f ms\n",
-                kLongest, first, Median(opens), opens.size(), Median(redraws));
+    std::printf(
+        "open the record chart of %d runs: first %.1f ms, again median %.1f ms over %zu "
+        "(target under 300 ms); resized and redrawn: median %.1f ms\n",
+        kLongest, first, Median(opens), opens.size(), Median(redraws));
     chart->close();
 }
 
@@ -156,7 +158,8 @@ int main(int argc, char** argv) {
     std::string load;
     std::getline(loadavg, load);
     std::printf("%s\n", load.c_str());
-    std::printf("  Qt %s, platform %s\n\n", qVersion(), qPrintable(QGuiApplication::platformName()));
+    std::printf("  Qt %s, platform %s\n\n", qVersion(),
+                qPrintable(QGuiApplication::platformName()));
 
     // An idle window: a step waits for a key and the countdown timer ticks once a second.
     RunEventsFor(1000);
@@ -170,7 +173,8 @@ int main(int argc, char** argv) {
     std::vector<double> loads;
     for (int i = 0; i < 7; ++i) {
         Choose(*list, QStringLiteral("longest.txt"));
-        RunEventsUntil([&] { return history->count() == 0 && window.state().strMondaiName == u"longest"; });
+        RunEventsUntil(
+            [&] { return history->count() == 0 && window.state().strMondaiName == u"longest"; });
         QElapsedTimer timer;
         timer.start();
         Choose(*list, QStringLiteral("runs.txt"));
@@ -178,9 +182,10 @@ int main(int argc, char** argv) {
         history->repaint();
         loads.push_back(timer.nsecsElapsed() / 1e6);
     }
-    std::printf("choose a problem with %d recorded runs: median %.1f ms, max %.1f ms over %zu "
-                "(target under 50 ms)\n",
-                kLongest, Median(loads), *std::max_element(loads.begin(), loads.end()), loads.size());
+    std::printf(
+        "choose a problem with %d recorded runs: median %.1f ms, max %.1f ms over %zu "
+        "(target under 50 ms)\n",
+        kLongest, Median(loads), *std::max_element(loads.begin(), loads.end()), loads.size());
 
     BenchChart(window, *history);
 
@@ -204,11 +209,13 @@ int main(int argc, char** argv) {
         QCoreApplication::processEvents();
         after.push_back(timer.nsecsElapsed() / 1e6);
     }
-    std::printf("one keystroke on a %d-character problem: median %.3f ms, 95th percentile "
-                "%.3f ms over %zu keys (target median under 1 ms)\n",
-                kLongest, Median(keys), Percentile(keys, 0.95), keys.size());
-    std::printf("  then the pending events after the repaint: median %.3f ms, 95th percentile %.3f ms; "
-                "accessibility %s\n",
-                Median(after), Percentile(after, 0.95), QAccessible::isActive() ? "active" : "inactive");
+    std::printf(
+        "one keystroke on a %d-character problem: median %.3f ms, 95th percentile "
+        "%.3f ms over %zu keys (target median under 1 ms)\n",
+        kLongest, Median(keys), Percentile(keys, 0.95), keys.size());
+    std::printf(
+        "  then the pending events after the repaint: median %.3f ms, 95th percentile %.3f ms; "
+        "accessibility %s\n",
+        Median(after), Percentile(after, 0.95), QAccessible::isActive() ? "active" : "inactive");
     return 0;
 }

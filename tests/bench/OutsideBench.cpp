@@ -255,10 +255,10 @@ struct Text {
 
 struct Round {
     double mappedMs = 0, mappedCpuMs = 0, peakMiB = 0;
-    double waitMs = 0, waitXMs = 0;   // per 10 s
-    double keyMs = 0, keyXMs = 0;     // per keystroke
-    double busyOthers = 0;            // share of the machine's cores busy besides us
-    bool complete = true;             // every key of the short run hit (its record is written)
+    double waitMs = 0, waitXMs = 0;  // per 10 s
+    double keyMs = 0, keyXMs = 0;    // per keystroke
+    double busyOthers = 0;           // share of the machine's cores busy besides us
+    bool complete = true;            // every key of the short run hit (its record is written)
 };
 
 Round RunOnce(const std::string& program, const XServer& x, Session& session,
@@ -306,8 +306,8 @@ Round RunOnce(const std::string& program, const XServer& x, Session& session,
     if (const char* dir = std::getenv("BELLMORA_PERF_DIR")) {
         for (const auto& [who, id] : {std::pair{"program", pid}, std::pair{"xserver", x.pid}}) {
             const std::string out = std::string(dir) + "/" + text.name + "-" + who + ".data";
-            perf.push_back(Spawn({"perf", "record", "-q", "-F", "2999", "--call-graph", "dwarf,16384",
-                                  "-p", std::to_string(id), "-o", out},
+            perf.push_back(Spawn({"perf", "record", "-q", "-F", "2999", "--call-graph",
+                                  "dwarf,16384", "-p", std::to_string(id), "-o", out},
                                  {}, fs::path(dir) / "perf.log"));
         }
         std::this_thread::sleep_for(2s);  // perf attaches
@@ -347,10 +347,12 @@ Round RunOnce(const std::string& program, const XServer& x, Session& session,
 }
 
 void PrintRound(const char* what, int round, const Round& r) {
-    std::printf("  round %d %-6s exec->mapped %5.1f ms (CPU %5.1f)  VmHWM %5.1f MiB  wait %6.2f ms/10s (X %5.2f)"
-                "  key %5.3f ms (X %5.3f)  others busy %3.0f %%%s\n",
-                round, what, r.mappedMs, r.mappedCpuMs, r.peakMiB, r.waitMs, r.waitXMs, r.keyMs, r.keyXMs,
-                r.busyOthers * 100, r.complete ? "" : "  INCOMPLETE RUN");
+    std::printf(
+        "  round %d %-6s exec->mapped %5.1f ms (CPU %5.1f)  VmHWM %5.1f MiB  wait %6.2f ms/10s (X "
+        "%5.2f)"
+        "  key %5.3f ms (X %5.3f)  others busy %3.0f %%%s\n",
+        round, what, r.mappedMs, r.mappedCpuMs, r.peakMiB, r.waitMs, r.waitXMs, r.keyMs, r.keyXMs,
+        r.busyOthers * 100, r.complete ? "" : "  INCOMPLETE RUN");
 }
 
 }  // namespace
@@ -381,9 +383,10 @@ int main(int argc, char** argv) {
     unsetenv("QT_QPA_PLATFORM");
     auto session = std::make_unique<Session>(x.display);
 
-    std::printf("Bellmora from outside: the real program on a private Xvfb, %d correct keys %lld ms "
-                "apart through XTest\n",
-                kKeys, static_cast<long long>(kKeyGap.count()));
+    std::printf(
+        "Bellmora from outside: the real program on a private Xvfb, %d correct keys %lld ms "
+        "apart through XTest\n",
+        kKeys, static_cast<long long>(kKeyGap.count()));
     std::printf("  machine: %s, %ld cores; load average at start: %s\n", CpuModel().c_str(),
                 sysconf(_SC_NPROCESSORS_ONLN), FirstLine("/proc/loadavg").c_str());
 
@@ -419,8 +422,10 @@ int main(int argc, char** argv) {
     std::printf("\nmedians of %d rounds (%zu starts):\n", rounds, all.size());
     line("exec -> window mapped", figure(all, &Round::mappedMs), "ms", "under 30 ms");
     line("  CPU of the program until then", figure(all, &Round::mappedCpuMs), "ms", "-");
-    line("peak memory (VmHWM) 2 s after mapping", figure(all, &Round::peakMiB), "MiB", "under 32 MiB");
-    line("CPU while a run waits for a key, per 10 s", figure(all, &Round::waitMs), "ms", "under 2 ms");
+    line("peak memory (VmHWM) 2 s after mapping", figure(all, &Round::peakMiB), "MiB",
+         "under 32 MiB");
+    line("CPU while a run waits for a key, per 10 s", figure(all, &Round::waitMs), "ms",
+         "under 2 ms");
     line("  X server meanwhile, per 10 s", figure(all, &Round::waitXMs), "ms", "-");
     line("CPU per correct keystroke, 200-character text", figure(shorts, &Round::keyMs), "ms",
          "under 0.7 ms");
@@ -433,7 +438,8 @@ int main(int argc, char** argv) {
     std::vector<double> busy = figure(all, &Round::busyOthers);
     for (double& b : busy) b *= 100;
     line("machine's cores busy besides program and X", busy, "%", "-");
-    const bool complete = std::all_of(shorts.begin(), shorts.end(), [](const Round& r) { return r.complete; });
+    const bool complete =
+        std::all_of(shorts.begin(), shorts.end(), [](const Round& r) { return r.complete; });
     std::printf("every short run ended with its record written: %s\n", complete ? "yes" : "NO");
 
     session.reset();

@@ -30,10 +30,8 @@ std::string RowName(const ::testing::TestParamInfo<Row>& info) {
 
 // A failing row is reported by its name.
 template <typename Row>
-    requires requires(const Row& r) { r.name; }
-void PrintTo(const Row& row, std::ostream* os) {
-    *os << row.name;
-}
+requires requires(const Row& r) { r.name; }
+void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
 
 // ---- "0.00" / "0.000" of a double (the speeds) ----
 
@@ -65,7 +63,8 @@ const DoubleRow kDoubleRows[] = {
     {"LargeValueHasNoExponentOrGrouping", 1e20, 2, u"100000000000000000000.00"},
     {"FastestPossibleRun", 32767 / 0.01, 3, u"3276700.000"},
 };
-INSTANTIATE_TEST_SUITE_P(Rows, FormatFixedDouble, ::testing::ValuesIn(kDoubleRows), RowName<DoubleRow>);
+INSTANTIATE_TEST_SUITE_P(Rows, FormatFixedDouble, ::testing::ValuesIn(kDoubleRows),
+                         RowName<DoubleRow>);
 
 // ---- "0.00" / "0.000" of a single (elapsed time, stored figures read back) ----
 
@@ -88,7 +87,8 @@ const FloatRow kFloatRows[] = {
     {"ClockResolution", 0.0078125f, 2, u"0.01"},
     {"Negative", -1.5f, 2, u"-1.50"},
 };
-INSTANTIATE_TEST_SUITE_P(Rows, FormatFixedFloat, ::testing::ValuesIn(kFloatRows), RowName<FloatRow>);
+INSTANTIATE_TEST_SUITE_P(Rows, FormatFixedFloat, ::testing::ValuesIn(kFloatRows),
+                         RowName<FloatRow>);
 
 // ---- General number text of a single ----
 
@@ -120,7 +120,8 @@ const GeneralRow kGeneralRows[] = {
     {"LargestFloat", 3.4028235e38f, u"340282400000000000000000000000000000000"},
     {"SmallHasNoExponent", 1.5e-7f, u"0.00000015"},
 };
-INSTANTIATE_TEST_SUITE_P(Rows, FormatGeneralText, ::testing::ValuesIn(kGeneralRows), RowName<GeneralRow>);
+INSTANTIATE_TEST_SUITE_P(Rows, FormatGeneralText, ::testing::ValuesIn(kGeneralRows),
+                         RowName<GeneralRow>);
 
 // ---- Shortest plain text of a double (record items) ----
 
@@ -146,7 +147,8 @@ const ShortestRow kShortestRows[] = {
     {"LargeHasNoExponent", 3276700.0, u"3276700"},
     {"SmallHasNoExponent", 0.0001, u"0.0001"},
 };
-INSTANTIATE_TEST_SUITE_P(Rows, FormatShortestText, ::testing::ValuesIn(kShortestRows), RowName<ShortestRow>);
+INSTANTIATE_TEST_SUITE_P(Rows, FormatShortestText, ::testing::ValuesIn(kShortestRows),
+                         RowName<ShortestRow>);
 
 TEST(FormatShortest, LongestPlainFormsAreWholeAndReadBack) {
     const double largest = std::numeric_limits<double>::max();

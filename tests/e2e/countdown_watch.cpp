@@ -56,7 +56,8 @@ int main(int argc, char* argv[]) {
     }
     const int x = std::atoi(argv[1]);
     const int y = std::atoi(argv[2]);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(std::atoi(argv[3]));
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::seconds(std::atoi(argv[3]));
     Display* display = XOpenDisplay(nullptr);
     if (!display) {
         std::fprintf(stderr, "countdown_watch: cannot open the display\n");

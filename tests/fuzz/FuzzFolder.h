@@ -6,6 +6,7 @@
 // Fuzz targets that go through the real file code write each input into a file of a
 // private working folder.
 
+#include <unistd.h>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -13,14 +14,14 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
-#include <unistd.h>
 
 namespace bellmora::fuzz {
 
 inline void EnterPrivateFolder() {
     // Memory-backed when available: the inputs are written thousands of times a second.
     char folder[] = "/dev/shm/bellmora-fuzz-XXXXXX";
-    if (access("/dev/shm", W_OK) != 0) std::snprintf(folder, sizeof folder, "/tmp/bellmora-fuzz-XXXXXX");
+    if (access("/dev/shm", W_OK) != 0)
+        std::snprintf(folder, sizeof folder, "/tmp/bellmora-fuzz-XXXXXX");
     if (!mkdtemp(folder) || chdir(folder) != 0) std::abort();
     static std::string made = folder;
     std::atexit([] {

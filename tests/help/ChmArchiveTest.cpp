@@ -59,7 +59,8 @@ class ChmArchiveDamaged : public testing::TestWithParam<DamagedCase> {};
 TEST_P(ChmArchiveDamaged, Open_DamagedFile_FailsWithinTheDeadline) {
     test::TempFolder folder;
     const auto file = folder.Path() / "QorvHelp.chm";
-    test::WriteBytes(file, test::Damaged(test::ReadBytes(test::BuiltHelpFile()), GetParam().damage));
+    test::WriteBytes(file,
+                     test::Damaged(test::ReadBytes(test::BuiltHelpFile()), GetParam().damage));
     ChmLimits limits;
     limits.deadlineMilliseconds = 1000;
 
@@ -70,7 +71,8 @@ TEST_P(ChmArchiveDamaged, Open_DamagedFile_FailsWithinTheDeadline) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ChmArchiveDamaged,
-    testing::Values(DamagedCase{"Empty", Damage::Empty}, DamagedCase{"RandomBytes", Damage::RandomBytes},
+    testing::Values(DamagedCase{"Empty", Damage::Empty},
+                    DamagedCase{"RandomBytes", Damage::RandomBytes},
                     DamagedCase{"TruncatedToHeader", Damage::TruncatedToHeader},
                     DamagedCase{"TruncatedAtHalf", Damage::TruncatedAtHalf},
                     DamagedCase{"WithoutSystem", Damage::WithoutSystem},
@@ -103,7 +105,8 @@ TEST(ChmArchive, FromObjects_WithoutSystem_Fails) {
 }
 
 TEST(ChmArchive, ContentsPath_WithoutRecord_TakesTheOnlyTopLevelContentsFile) {
-    const auto one = ChmArchive::FromObjects({{"/#SYSTEM", test::SystemFile({})}, {"/Toc.HHC", ""}});
+    const auto one =
+        ChmArchive::FromObjects({{"/#SYSTEM", test::SystemFile({})}, {"/Toc.HHC", ""}});
     ASSERT_TRUE(one.has_value());
     EXPECT_EQ(one->ContentsPath(), "/Toc.HHC");
     const auto two = ChmArchive::FromObjects(
@@ -113,7 +116,8 @@ TEST(ChmArchive, ContentsPath_WithoutRecord_TakesTheOnlyTopLevelContentsFile) {
 }
 
 TEST(ChmObjectsWire, DecodeGivesBackWhatWasEncoded) {
-    const ChmObjects objects{{"/a.html", "<p>あ</p>"}, {"/empty", ""}, {"/#SYSTEM", std::string("\0\1\2", 3)}};
+    const ChmObjects objects{
+        {"/a.html", "<p>あ</p>"}, {"/empty", ""}, {"/#SYSTEM", std::string("\0\1\2", 3)}};
     EXPECT_EQ(DecodeChmObjects(EncodeChmObjects(objects)), objects);
 }
 

@@ -31,12 +31,15 @@ protected:
 
     std::vector<SitemapEntry> Contents() const {
         const std::string* contents = archive_->Find(archive_->ContentsPath());
-        return contents ? ReadSitemap(DecodeHelpText(*contents, true).toStdU16String()) : std::vector<SitemapEntry>();
+        return contents ? ReadSitemap(DecodeHelpText(*contents, true).toStdU16String())
+                        : std::vector<SitemapEntry>();
     }
 
-    static void CollectPages(const std::vector<SitemapEntry>& entries, std::vector<std::string>& pages) {
+    static void CollectPages(const std::vector<SitemapEntry>& entries,
+                             std::vector<std::string>& pages) {
         for (const SitemapEntry& entry : entries) {
-            if (!entry.local.empty()) pages.push_back(QString::fromStdU16String(entry.local).toStdString());
+            if (!entry.local.empty())
+                pages.push_back(QString::fromStdU16String(entry.local).toStdString());
             CollectPages(entry.children, pages);
         }
     }
@@ -70,7 +73,9 @@ TEST_F(BuiltHelpFileContent, EveryPageDeclaresUtf8AndLinksTheStylesheetAsCss) {
         const std::string& html = *archive_->Find(page);
         EXPECT_NE(html.find("charset=utf-8"), std::string::npos) << page;
         // Without the type, Qt's viewer ignores the stylesheet.
-        EXPECT_NE(html.find(R"(<link rel="stylesheet" type="text/css" href="help.css">)"), std::string::npos) << page;
+        EXPECT_NE(html.find(R"(<link rel="stylesheet" type="text/css" href="help.css">)"),
+                  std::string::npos)
+            << page;
     }
 }
 

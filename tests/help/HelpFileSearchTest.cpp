@@ -26,7 +26,8 @@ TEST(FindHelpFile, NameWithAFolder_IsTakenAsItIs) {
     test::WriteBytes(searched.Path() / "h.chm", "searched");
     const std::u16string name = (given.Path() / "h.chm").u16string();
     EXPECT_EQ(FindHelpFile(name, {searched.Path()}), given.Path() / "h.chm");
-    EXPECT_FALSE(FindHelpFile((given.Path() / "none.chm").u16string(), {searched.Path()}).has_value());
+    EXPECT_FALSE(
+        FindHelpFile((given.Path() / "none.chm").u16string(), {searched.Path()}).has_value());
 }
 
 TEST(FindHelpFile, NoFolderHoldsIt_FindsNothing) {

@@ -10,7 +10,8 @@ namespace bellmora::test {
 
 namespace {
 
-void Replace(std::string& bytes, const std::string& what, const std::string& with, std::size_t offset) {
+void Replace(std::string& bytes, const std::string& what, const std::string& with,
+             std::size_t offset) {
     const std::size_t at = bytes.find(what);
     if (at == std::string::npos) throw std::runtime_error("help file lacks " + what);
     bytes.replace(at + offset, with.size(), with);
@@ -25,19 +26,27 @@ std::string RandomBytes(std::size_t count) {
 
 }  // namespace
 
-std::filesystem::path BuiltHelpFile() {
-    return BELLMORA_TEST_HELP_FILE;
-}
+std::filesystem::path BuiltHelpFile() { return BELLMORA_TEST_HELP_FILE; }
 
 std::string Damaged(std::string bytes, Damage damage) {
     switch (damage) {
-        case Damage::Empty: return {};
-        case Damage::RandomBytes: return RandomBytes(bytes.size());
-        case Damage::TruncatedToHeader: return bytes.substr(0, 0x60);
-        case Damage::TruncatedAtHalf: return bytes.substr(0, bytes.size() / 2);
-        case Damage::WithoutSystem: Replace(bytes, "/#SYSTEM", "/#SYSTEX", 0); break;
-        case Damage::CrashesTheLibrary: Replace(bytes, "LZXC", std::string(4, '\0'), 16); break;
-        case Damage::DirectoryLoopsOnItself: Replace(bytes, "PMGL", std::string(4, '\0'), 16); break;
+        case Damage::Empty:
+            return {};
+        case Damage::RandomBytes:
+            return RandomBytes(bytes.size());
+        case Damage::TruncatedToHeader:
+            return bytes.substr(0, 0x60);
+        case Damage::TruncatedAtHalf:
+            return bytes.substr(0, bytes.size() / 2);
+        case Damage::WithoutSystem:
+            Replace(bytes, "/#SYSTEM", "/#SYSTEX", 0);
+            break;
+        case Damage::CrashesTheLibrary:
+            Replace(bytes, "LZXC", std::string(4, '\0'), 16);
+            break;
+        case Damage::DirectoryLoopsOnItself:
+            Replace(bytes, "PMGL", std::string(4, '\0'), 16);
+            break;
     }
     return bytes;
 }

@@ -29,16 +29,22 @@ TEST_P(DecodeHelpTextCases, GivesTheText) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, DecodeHelpTextCases,
     testing::Values(
-        DecodeCase{"Utf8WithoutDeclaration", "<p>日本語</p>", true, QStringLiteral("<p>日本語</p>")},
-        DecodeCase{"Cp932WithoutDeclaration", "<p>" + kCp932Japanese + "</p>", true, QStringLiteral("<p>日本語</p>")},
+        DecodeCase{"Utf8WithoutDeclaration", "<p>日本語</p>", true,
+                   QStringLiteral("<p>日本語</p>")},
+        DecodeCase{"Cp932WithoutDeclaration", "<p>" + kCp932Japanese + "</p>", true,
+                   QStringLiteral("<p>日本語</p>")},
         DecodeCase{"Cp932Declared", "<meta charset=shift_jis>" + kCp932Japanese, true,
                    QStringLiteral("<meta charset=shift_jis>日本語")},
         // NEC's circled digit is in code page 932 but not in plain Shift-JIS.
         DecodeCase{"Cp932ExtensionDeclaredAsShiftJis", "<meta charset=Shift_JIS>\x87\x40", true,
                    QStringLiteral("<meta charset=Shift_JIS>①")},
-        DecodeCase{"OtherCharsetDeclaredInHttpEquiv",
-                   "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=EUC-JP\">\xc6\xfc\xcb\xdc", true,
-                   QStringLiteral("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=EUC-JP\">日本")},
+        DecodeCase{
+            "OtherCharsetDeclaredInHttpEquiv",
+            "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; "
+            "charset=EUC-JP\">\xc6\xfc\xcb\xdc",
+            true,
+            QStringLiteral(
+                "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=EUC-JP\">日本")},
         DecodeCase{"UnknownDeclarationFallsBack", "<meta charset=no-such-set>日本", true,
                    QStringLiteral("<meta charset=no-such-set>日本")},
         DecodeCase{"ByteOrderMarkWins", "\xef\xbb\xbf<meta charset=shift_jis>日本", true,

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QTextCursor>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTreeWidget>
 
 #include "ChmArchive.h"
@@ -25,7 +25,8 @@ std::shared_ptr<const ChmArchive> Archive(ChmObjects objects) {
 
 const std::string kContents =
     "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Group\"></OBJECT>"
-    "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Gone\"><param name=\"Local\" "
+    "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Gone\"><param "
+    "name=\"Local\" "
     "value=\"gone.html\"></OBJECT>"
     "<LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Second\"><param name=\"Local\" "
     "value=\"pages/second.html\"></OBJECT></UL></UL>";
@@ -49,7 +50,8 @@ TEST_F(HelpWindowTest, ShowsTheDefaultTopicUnderTheFileTitle) {
 }
 
 TEST_F(HelpWindowTest, WithoutTitle_CaptionIsBellmoraHelp) {
-    HelpWindow window(Archive({{"/#SYSTEM", test::SystemFile({{2, "index.html"}})}, {"/index.html", "x"}}));
+    HelpWindow window(
+        Archive({{"/#SYSTEM", test::SystemFile({{2, "index.html"}})}, {"/index.html", "x"}}));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Bellmora ヘルプ"));
 }
 
@@ -63,30 +65,39 @@ TEST_F(HelpWindowTest, DefaultTopicMissing_StartsAtTheFirstContentsPageTheFileHo
 }
 
 TEST_F(HelpWindowTest, NothingToShow_HasNoStartPage) {
-    HelpWindow window(Archive({{"/#SYSTEM", test::SystemFile({{2, "index.html"}})}, {"/other.html", "x"}}));
+    HelpWindow window(
+        Archive({{"/#SYSTEM", test::SystemFile({{2, "index.html"}})}, {"/other.html", "x"}}));
     EXPECT_FALSE(window.StartPage().isValid());
 }
 
 TEST_F(HelpWindowTest, PageWithoutCharsetInCodePage932_IsReadAsJapanese) {
-    HelpWindow window(Archive({{"/#SYSTEM", test::SystemFile({{2, "index.html"}, {3, "\x83\x77\x83\x8b\x83\x76"}})},
-                               {"/index.html", "<p>\x93\xfa\x96\x7b\x8c\xea</p>"}}));
+    HelpWindow window(Archive(
+        {{"/#SYSTEM", test::SystemFile({{2, "index.html"}, {3, "\x83\x77\x83\x8b\x83\x76"}})},
+         {"/index.html", "<p>\x93\xfa\x96\x7b\x8c\xea</p>"}}));
     window.ShowStartPage();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("ヘルプ"));
     EXPECT_EQ(Browser(window).toPlainText(), QStringLiteral("日本語"));
 }
 
 TEST_F(HelpWindowTest, LinksPicturesAndStylesheetsComeFromTheFileOnly) {
-    HelpWindow window(Archive({{"/#SYSTEM", test::SystemFile({{2, "pages/a.html"}})},
-                               {"/pages/a.html", "<html><head><link rel=stylesheet type=text/css href=../s.css></head>"
-                                                 "<body><h1>A</h1></body></html>"},
-                               {"/s.css", "h1 { color: #123456; }"},
-                               {"/pages/b.html", "<p>B</p>"}}));
+    HelpWindow window(
+        Archive({{"/#SYSTEM", test::SystemFile({{2, "pages/a.html"}})},
+                 {"/pages/a.html",
+                  "<html><head><link rel=stylesheet type=text/css href=../s.css></head>"
+                  "<body><h1>A</h1></body></html>"},
+                 {"/s.css", "h1 { color: #123456; }"},
+                 {"/pages/b.html", "<p>B</p>"}}));
     window.ShowStartPage();
     QTextBrowser& browser = Browser(window);
     EXPECT_EQ(browser.document()->find(QStringLiteral("A")).charFormat().foreground().color(),
               QColor(0x12, 0x34, 0x56));
-    EXPECT_TRUE(browser.loadResource(QTextDocument::StyleSheetResource, QUrl(QStringLiteral("../s.css"))).isValid());
-    EXPECT_FALSE(browser.loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("file:///etc/hostname"))).isValid());
+    EXPECT_TRUE(
+        browser.loadResource(QTextDocument::StyleSheetResource, QUrl(QStringLiteral("../s.css")))
+            .isValid());
+    EXPECT_FALSE(browser
+                     .loadResource(QTextDocument::ImageResource,
+                                   QUrl(QStringLiteral("file:///etc/hostname")))
+                     .isValid());
 
     emit browser.anchorClicked(QUrl(QStringLiteral("b.html")));
     EXPECT_EQ(browser.source(), QUrl(QStringLiteral("chm:/pages/b.html")));
@@ -97,10 +108,12 @@ TEST_F(HelpWindowTest, LinksPicturesAndStylesheetsComeFromTheFileOnly) {
 }
 
 TEST_F(HelpWindowTest, MissingPage_ShowsWhichPageIsMissing) {
-    HelpWindow window(Archive({{"/#SYSTEM", test::SystemFile({{2, "index.html"}})}, {"/index.html", "x"}}));
+    HelpWindow window(
+        Archive({{"/#SYSTEM", test::SystemFile({{2, "index.html"}})}, {"/index.html", "x"}}));
     Browser(window).setSource(QUrl(QStringLiteral("chm:/nothere.html")));
     EXPECT_EQ(Browser(window).toPlainText(),
-              QStringLiteral("ページが見つかりません\nこのヘルプファイルには「/nothere.html」がありません。"));
+              QStringLiteral(
+                  "ページが見つかりません\nこのヘルプファイルには「/nothere.html」がありません。"));
 }
 
 }  // namespace

@@ -36,7 +36,8 @@ std::vector<HelpWindow*> VisibleHelpWindows() {
 int ExistingHelpWindows() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     int count = 0;
-    for (QWidget* widget : QApplication::topLevelWidgets()) count += qobject_cast<HelpWindow*>(widget) ? 1 : 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        count += qobject_cast<HelpWindow*>(widget) ? 1 : 0;
     return count;
 }
 
@@ -45,7 +46,9 @@ protected:
     void SetUp() override { test::TestApplication(); }
     void TearDown() override { help_.CloseAll(u"QorvHelp.chm"); }
 
-    QtHelp help_{[this](const QString& caption, const QString& text) { reports_.push_back({caption, text}); }};
+    QtHelp help_{[this](const QString& caption, const QString& text) {
+        reports_.push_back({caption, text});
+    }};
     std::vector<Report> reports_;
 };
 
@@ -102,7 +105,8 @@ TEST_F(QtHelpTest, Display_MissingFile_ReportsItByItsName) {
     help_.Display(u"NoSuchHelp.chm");
     ASSERT_EQ(reports_.size(), 1u);
     EXPECT_EQ(reports_[0].caption, QStringLiteral("Bellmora"));
-    EXPECT_EQ(reports_[0].text, QStringLiteral("ヘルプファイル（NoSuchHelp.chm）を開けませんでした"));
+    EXPECT_EQ(reports_[0].text,
+              QStringLiteral("ヘルプファイル（NoSuchHelp.chm）を開けませんでした"));
     EXPECT_TRUE(VisibleHelpWindows().empty());
 }
 
@@ -129,13 +133,14 @@ TEST_P(QtHelpDamaged, Display_DamagedFileInWorkingFolder_ReportsItAndCarriesOn) 
     EXPECT_TRUE(VisibleHelpWindows().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, QtHelpDamaged,
-                         testing::Values(DamagedCase{"Empty", Damage::Empty},
-                                         DamagedCase{"RandomBytes", Damage::RandomBytes},
-                                         DamagedCase{"TruncatedAtHalf", Damage::TruncatedAtHalf},
-                                         DamagedCase{"WithoutSystem", Damage::WithoutSystem},
-                                         DamagedCase{"CrashesTheLibrary", Damage::CrashesTheLibrary}),
-                         [](const testing::TestParamInfo<DamagedCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, QtHelpDamaged,
+    testing::Values(DamagedCase{"Empty", Damage::Empty},
+                    DamagedCase{"RandomBytes", Damage::RandomBytes},
+                    DamagedCase{"TruncatedAtHalf", Damage::TruncatedAtHalf},
+                    DamagedCase{"WithoutSystem", Damage::WithoutSystem},
+                    DamagedCase{"CrashesTheLibrary", Damage::CrashesTheLibrary}),
+    [](const testing::TestParamInfo<DamagedCase>& info) { return info.param.name; });
 
 TEST(QtHelpOwner, Display_WithAnOwner_StandsTheHelpWindowOverIt) {
     test::TestApplication();

@@ -28,11 +28,14 @@ struct DecodeCase {
 std::u16string Repeat(char16_t c, std::size_t n) { return std::u16string(n, c); }
 
 const DecodeCase kDecodeCases[] = {
-    {"Cp932MatchesMicrosoftTable", "\x87\x40\x81\x60\x81\x5F\x5C\xFA\x40\x82\xA0\xB1", ReadStatus::Ok,
-     u"①～＼\\ⅰあｱ"},
+    {"Cp932MatchesMicrosoftTable", "\x87\x40\x81\x60\x81\x5F\x5C\xFA\x40\x82\xA0\xB1",
+     ReadStatus::Ok, u"①～＼\\ⅰあｱ"},
     {"Utf8WithoutBom", "\xE3\x81\x82\xE3\x81\x84\r\nabc", ReadStatus::Ok, u"あい\r\nabc"},
     {"Utf8BomIsDropped", kBom + "\xE3\x81\x82", ReadStatus::Ok, u"あ"},
-    {"Utf8BomWithInvalidByte", kBom + "a\xFF" "b", ReadStatus::BadCharacters, u"a\uFFFDb"},
+    {"Utf8BomWithInvalidByte",
+     kBom + "a\xFF"
+            "b",
+     ReadStatus::BadCharacters, u"a\uFFFDb"},
     {"Utf8BomEndingInsideCharacter", kBom + "a\xE3\x81", ReadStatus::BadCharacters, u"a\uFFFD"},
     {"AsciiThenCp932IsCp932", "abc\x82\xA0", ReadStatus::Ok, u"abcあ"},
     {"Cp932UnassignedPair", "a\x85\x40", ReadStatus::BadCharacters, u"a\uFFFD"},
@@ -45,8 +48,8 @@ const DecodeCase kDecodeCases[] = {
      Repeat(u'a', kChunk - 1) + u"あ"},
     {"Utf8CharacterAcrossChunks", std::string(kChunk - 1, 'a') + "\xE3\x81\x82", ReadStatus::Ok,
      Repeat(u'a', kChunk - 1) + u"あ"},
-    {"Utf8BomBadByteInEarlierChunk", kBom + "\xFF" + std::string(kChunk, 'a'), ReadStatus::BadCharacters,
-     u"\uFFFD" + Repeat(u'a', kChunk)},
+    {"Utf8BomBadByteInEarlierChunk", kBom + "\xFF" + std::string(kChunk, 'a'),
+     ReadStatus::BadCharacters, u"\uFFFD" + Repeat(u'a', kChunk)},
     {"Cp932BadByteInEarlierChunk", "\x85\x40" + std::string(kChunk, 'a'), ReadStatus::BadCharacters,
      u"\uFFFD" + Repeat(u'a', kChunk)},
     {"Cp932ByteAfterFirstChunkRereadsWholeFile", std::string(kChunk + 10, 'a') + "\x82\xA0",

@@ -63,9 +63,10 @@ TEST_F(Samples, ReadMeIsThereAndReadsCleanly) {
 
 TEST_F(Samples, EnglishDrillKeepsCommasAndSpacesBetweenSentences) {
     QtTextFiles files;
-    EXPECT_EQ(ReadProblemText(files, u"英文練習.txt").text,
-              u"The quick brown fox jumps over the lazy dog. Pack my box with five dozen liquor jugs. "
-              u"How vexingly quick daft zebras jump! Sphinx of black quartz, judge my vow.");
+    EXPECT_EQ(
+        ReadProblemText(files, u"英文練習.txt").text,
+        u"The quick brown fox jumps over the lazy dog. Pack my box with five dozen liquor jugs. "
+        u"How vexingly quick daft zebras jump! Sphinx of black quartz, judge my vow.");
 }
 
 TEST_F(Samples, Cp932ProblemJoinsItsLines) {

@@ -64,8 +64,9 @@ TEST_F(PracticeRun, Start_WithNothingSelected_AsksForAProblemAndFocusesTheList) 
     ui.selectedFileName.clear();
     ui.SetCaption(Label::Djikan, u" 1.00");
     Start();
-    EXPECT_EQ(w.dialogs.shown, (std::vector<Message>{{u"先に出題リストから問題を選択下さい", u"問題未選択",
-                                                      MessageIcon::Warning, MessageButtons::Ok}}));
+    EXPECT_EQ(w.dialogs.shown,
+              (std::vector<Message>{{u"先に出題リストから問題を選択下さい", u"問題未選択",
+                                     MessageIcon::Warning, MessageButtons::Ok}}));
     EXPECT_EQ(ui.focus, Focus::FileList);
     EXPECT_TRUE(ui.startEnabled);
     EXPECT_NE(st.blnCountdown, Flag::True);
@@ -465,8 +466,9 @@ TEST_P(PracticeRunUnits, TimedRunFinishesAndCountsEveryCharacter) {
     Key(row.keys[2]);
     EXPECT_EQ(st.blnTyping, Flag::False);
     ASSERT_EQ(ui.HistoryCount(), 1);
-    EXPECT_NE(ui.history[0].find(u"  " + IntegerText(static_cast<std::int64_t>(row.text.size())) + u"問"),
-              std::u16string::npos);
+    EXPECT_NE(
+        ui.history[0].find(u"  " + IntegerText(static_cast<std::int64_t>(row.text.size())) + u"問"),
+        std::u16string::npos);
 }
 
 const UnitRow kUnitRows[] = {
@@ -510,9 +512,10 @@ TEST_F(PracticeRun, WholeRun_AsksToSayEachStepOnceInOrder) {
     Type(u"か\n");
     Key(u"\tき");
     Type(u" く");
-    EXPECT_EQ(w.speech.said, (std::vector<std::u16string>{
-                                 u"drill　文字数　7問　か\r\n\tき く", u"赤", u"黄", u"青　か", u"改行", u"タブ",
-                                 u"空白", u"く", u"2.00秒　3.500タイプ／秒　0.286秒／タイプ"}));
+    EXPECT_EQ(w.speech.said,
+              (std::vector<std::u16string>{u"drill　文字数　7問　か\r\n\tき く", u"赤", u"黄",
+                                           u"青　か", u"改行", u"タブ", u"空白", u"く",
+                                           u"2.00秒　3.500タイプ／秒　0.286秒／タイプ"}));
 }
 
 }  // namespace

@@ -60,9 +60,20 @@ protected:
     }
 
     Shown Now() const {
-        return {st.strMondai, st.strMondaiName, st.strMondaiFile, st.strInpKey, st.intPos, st.intMoji,
-                st.lngToMoji, st.sngMinByou, ui.problemFrameCaption, ui.Caption(Label::Mondai),
-                ui.Caption(Label::Nokori), ui.Caption(Label::Inpkey), ui.history, ui.focus,
+        return {st.strMondai,
+                st.strMondaiName,
+                st.strMondaiFile,
+                st.strInpKey,
+                st.intPos,
+                st.intMoji,
+                st.lngToMoji,
+                st.sngMinByou,
+                ui.problemFrameCaption,
+                ui.Caption(Label::Mondai),
+                ui.Caption(Label::Nokori),
+                ui.Caption(Label::Inpkey),
+                ui.history,
+                ui.focus,
                 ui.mondaiColour};
     }
 };
@@ -88,7 +99,8 @@ const LoadRow kLoadRows[] = {
     {"NameBeginningLikeReadMe", u"読んで.txt", u"あ", u"あ", u"読んで"},
     {"LongestText", u"p.txt", kMaxText, kMaxText, u"p"},
     {"MostItems", u"p.txt", kMaxItems, u"あ", u"p"},
-    {"LineEndTabAndPairInQuotes", u"p.txt", u"\"a\r\nb\tc\U0001F600\"", u"a\r\nb\tc\U0001F600", u"p"},
+    {"LineEndTabAndPairInQuotes", u"p.txt", u"\"a\r\nb\tc\U0001F600\"", u"a\r\nb\tc\U0001F600",
+     u"p"},
 };
 
 class ProblemLoadRows : public ProblemLoad, public testing::WithParamInterface<LoadRow> {};
@@ -126,8 +138,10 @@ struct RefusalRow {
 
 const RefusalRow kRefusalRows[] = {
     {"ReadMe", u"読んでね.txt", u"あ", RefusalRow::Present, u"それは問題ファイルではありません"},
-    {"ReadMeWithSuffix", u"読んでね2.txt", u"あ", RefusalRow::Present, u"それは問題ファイルではありません"},
-    {"Missing", u"gone.txt", u"", RefusalRow::Missing, u"問題ファイル（gone.txt）を読み込めませんでした"},
+    {"ReadMeWithSuffix", u"読んでね2.txt", u"あ", RefusalRow::Present,
+     u"それは問題ファイルではありません"},
+    {"Missing", u"gone.txt", u"", RefusalRow::Missing,
+     u"問題ファイル（gone.txt）を読み込めませんでした"},
     {"Unreadable", u"lock.txt", u"あ", RefusalRow::Unreadable,
      u"問題ファイル（lock.txt）を読み込めませんでした"},
     {"BadCharacters", u"bad.txt", u"a\uFFFD", RefusalRow::BadCharacters,
@@ -153,8 +167,8 @@ TEST_P(ProblemRefusalRows, WarnsAndChangesNothing) {
 
     Click(row.file);
 
-    EXPECT_EQ(w.dialogs.shown,
-              (std::vector<Message>{{row.message, kRefusalCaption, MessageIcon::Warning, MessageButtons::Ok}}));
+    EXPECT_EQ(w.dialogs.shown, (std::vector<Message>{{row.message, kRefusalCaption,
+                                                      MessageIcon::Warning, MessageButtons::Ok}}));
     EXPECT_TRUE(Now() == before);
 }
 
@@ -164,7 +178,8 @@ INSTANTIATE_TEST_SUITE_P(Files, ProblemRefusalRows, testing::ValuesIn(kRefusalRo
 TEST_F(ProblemLoad, Load_ReadsTheHistoryOfTheRecordFileNamedAfterIt) {
     w.files.files[u"abc.REC"] = u"\"24/01/15 10:20:30\",100,100,1,1\r\n";
     Click(u"abc.txt", u"abc");
-    const std::vector<std::u16string> lines = {u"24/01/15 10:20:30  100問　100.00秒　1.000タイプ　1.000秒"};
+    const std::vector<std::u16string> lines = {
+        u"24/01/15 10:20:30  100問　100.00秒　1.000タイプ　1.000秒"};
     EXPECT_EQ(ui.history, lines);
     EXPECT_EQ(st.lngToMoji, 100);
 }

@@ -72,16 +72,19 @@ struct DamageRow {
     std::u16string_view damage;  // lines between the two good records and a later one
     bool atEnd = false;          // the damage comes after the later record instead
 };
-class LoadHistoryDamage : public LoadHistoryTest, public ::testing::WithParamInterface<DamageRow> {};
+class LoadHistoryDamage : public LoadHistoryTest,
+                          public ::testing::WithParamInterface<DamageRow> {};
 
 // A damaged line hides nothing else: every good record before and after it is listed and
 // counted, and a run recorded after it reads back too.
 TEST_P(LoadHistoryDamage, SkipsDamagedLineAndReadsEveryOtherRun) {
     const DamageRow& row = GetParam();
-    if (row.damage.find(u'\uFFFD') != std::u16string_view::npos) w.files.badCharacters.insert(u"abc.REC");
+    if (row.damage.find(u'\uFFFD') != std::u16string_view::npos)
+        w.files.badCharacters.insert(u"abc.REC");
     const std::u16string later = u"\"24/01/17 09:00:00\",120,35.12,3.417,0.293\r\n";
-    const std::u16string content = row.atEnd ? std::u16string(kTwoRecords) + later + std::u16string(row.damage)
-                                             : std::u16string(kTwoRecords) + std::u16string(row.damage) + later;
+    const std::u16string content =
+        row.atEnd ? std::u16string(kTwoRecords) + later + std::u16string(row.damage)
+                  : std::u16string(kTwoRecords) + std::u16string(row.damage) + later;
     Load(content);
     ASSERT_EQ(w.ui.history.size(), 3u);
     EXPECT_EQ(w.ui.history[2], u"24/01/17 09:00:00  120問　35.12秒　3.417タイプ　0.293秒");
@@ -101,18 +104,21 @@ const DamageRow kDamageRows[] = {
     {"SixItems", u"\"24/01/16 09:00:00\",100,100,1,1,1\r\n"},
     {"EmptyItem", u"\"24/01/16 09:00:00\",100,,1,1\r\n"},
     {"CommaAsDecimalPoint", u"\"24/01/16 09:00:00\",100,\"35,12\",3.417,0.293\r\n"},
-    {"BeyondSinglePrecision", u"\"24/01/16 09:00:00\",1000000000000000000000000000000000000000,1,1,1\r\n"},
+    {"BeyondSinglePrecision",
+     u"\"24/01/16 09:00:00\",1000000000000000000000000000000000000000,1,1,1\r\n"},
     {"UndecodableByte", u"\"24/01/16 09:00:00\",1\uFFFD0,100,1,1\r\n"},
     {"UnclosedQuote", u"\"24/01/16 09:00:00,100,100,1,1\r\n"},
     {"TwoInARow", u"garbage\r\n\"24/01/16 09:00:00\",100\r\n"},
     {"CutShortAtEnd", u"\"24/01/16 09:00:00\",100,100", true},
 };
-INSTANTIATE_TEST_SUITE_P(Rows, LoadHistoryDamage, ::testing::ValuesIn(kDamageRows), RowName<DamageRow>);
+INSTANTIATE_TEST_SUITE_P(Rows, LoadHistoryDamage, ::testing::ValuesIn(kDamageRows),
+                         RowName<DamageRow>);
 
 // Files edited by hand or made elsewhere: every run in them still reads back.
 TEST_F(LoadHistoryTest, BlankLinesAndMixedLineEndsKeepEveryRunReadable) {
-    Load(u"\r\n\"24/01/15 10:20:30\",100,100,1,1\n\n\r\n"
-         u"\"24/01/15 10:25:00\",120,35.12,3.417,0.293\r\r\n\n");
+    Load(
+        u"\r\n\"24/01/15 10:20:30\",100,100,1,1\n\n\r\n"
+        u"\"24/01/15 10:25:00\",120,35.12,3.417,0.293\r\r\n\n");
     ExpectTheTwoGoodRecords();
 }
 
@@ -134,9 +140,10 @@ TEST_F(LoadHistoryTest, SecondsPerCharacterOf999OrMoreNeverBecomesBestPace) {
 }
 
 TEST_F(LoadHistoryTest, CountOverflowingTotalIsListedButNotCountedAndStopsReading) {
-    Load(u"\"24/01/15 10:20:30\",2000000000,100,1,1\r\n"
-         u"\"24/01/15 10:21:00\",2000000000,50,0.5,0.5\r\n"
-         u"\"24/01/15 10:22:00\",10,10,1,1\r\n");
+    Load(
+        u"\"24/01/15 10:20:30\",2000000000,100,1,1\r\n"
+        u"\"24/01/15 10:21:00\",2000000000,50,0.5,0.5\r\n"
+        u"\"24/01/15 10:22:00\",10,10,1,1\r\n");
     ASSERT_EQ(w.ui.history.size(), 2u);
     EXPECT_EQ(w.ui.history[1], u"24/01/15 10:21:00  2000000000問　50.00秒　0.500タイプ　0.500秒");
     EXPECT_EQ(w.st.lngToMoji, 2000000000);
@@ -160,9 +167,7 @@ TEST_F(LoadHistoryTest, HistoryHasNo16BitLineLimit) {
 TEST_F(LoadHistoryTest, ReloadedRunsShowTheLinesTheyWereListedWith) {
     const float runs[][3] = {
         // start, end, characters
-        {36000.0f, 36035.12109375f, 120},
-        {0.0f, 10.1f, 8},
-        {86390.0f, 25.25f, 120},
+        {36000.0f, 36035.12109375f, 120}, {0.0f, 10.1f, 8}, {86390.0f, 25.25f, 120},
         {500.0f, 500.01f, 120},  // the shortest time a record states
         {100.0f, 102.996f, 10},
     };
@@ -178,11 +183,12 @@ TEST_F(LoadHistoryTest, ReloadedRunsShowTheLinesTheyWereListedWith) {
     LoadHistory(w.st, w.platform);
 
     EXPECT_EQ(w.ui.history, listed);
-    EXPECT_EQ(RecordFile(), u"\"24/01/15 10:20:30\",120,35.12,3.417,0.293\r\n"
-                            u"\"24/01/15 10:20:30\",8,10.1,0.792,1.263\r\n"
-                            u"\"24/01/15 10:20:30\",120,35.25,3.404,0.294\r\n"
-                            u"\"24/01/15 10:20:30\",120,0.01,12000,0\r\n"
-                            u"\"24/01/15 10:20:30\",10,3,3.333,0.3\r\n");
+    EXPECT_EQ(RecordFile(),
+              u"\"24/01/15 10:20:30\",120,35.12,3.417,0.293\r\n"
+              u"\"24/01/15 10:20:30\",8,10.1,0.792,1.263\r\n"
+              u"\"24/01/15 10:20:30\",120,35.25,3.404,0.294\r\n"
+              u"\"24/01/15 10:20:30\",120,0.01,12000,0\r\n"
+              u"\"24/01/15 10:20:30\",10,3,3.333,0.3\r\n");
     EXPECT_EQ(w.st.lngToMoji, before.lngToMoji);
     EXPECT_NEAR(w.st.dblToJikan, before.dblToJikan, 1e-5);
     EXPECT_EQ(w.st.sngMaxByou, before.sngMaxByou);
@@ -238,8 +244,9 @@ TEST_F(ClearTest, EmptyListAsksNothingAndChangesNothing) {
 TEST_F(ClearTest, CancelChangesNothing) {
     w.dialogs.answers = {MessageAnswer::Cancel};
     OnClearClick(w.st, w.platform);
-    EXPECT_EQ(w.dialogs.shown, (std::vector<Message>{{u"abcの履歴をクリアします", u"履歴クリア確認",
-                                                      MessageIcon::Warning, MessageButtons::OkCancel}}));
+    EXPECT_EQ(w.dialogs.shown,
+              (std::vector<Message>{{u"abcの履歴をクリアします", u"履歴クリア確認",
+                                     MessageIcon::Warning, MessageButtons::OkCancel}}));
     ExpectNothingCleared();
 }
 
@@ -256,8 +263,9 @@ TEST_F(ClearTest, RefusedTruncateWarnsAndKeepsHistory) {
     w.files.unwritable.insert(u"abc.REC");
     OnClearClick(w.st, w.platform);
     ASSERT_EQ(w.dialogs.shown.size(), 2u);
-    EXPECT_EQ(w.dialogs.shown[1], (Message{u"記録ファイル（abc.REC）を消去できませんでした", u"記録エラー",
-                                           MessageIcon::Warning, MessageButtons::Ok}));
+    EXPECT_EQ(w.dialogs.shown[1],
+              (Message{u"記録ファイル（abc.REC）を消去できませんでした", u"記録エラー",
+                       MessageIcon::Warning, MessageButtons::Ok}));
     ExpectNothingCleared();
 }
 

@@ -22,7 +22,9 @@ protected:
         w.st.sngEnd = end;
         RecordRun(w.st, w.platform);
     }
-    void RunSeconds(float seconds, std::size_t moji = 120) { Run(36000.0f, 36000.0f + seconds, moji); }
+    void RunSeconds(float seconds, std::size_t moji = 120) {
+        Run(36000.0f, 36000.0f + seconds, moji);
+    }
 
     // As Start does before each run.
     void EmptyRunLabels() {
@@ -47,9 +49,10 @@ TEST_P(RecordRunFigures, ListLineRecordAndLabelsShowTheSameFigures) {
     Run(row.start, row.end, row.moji);
 
     ASSERT_EQ(w.ui.history.size(), 1u);
-    EXPECT_EQ(w.ui.history[0], FormatHistoryLine(std::u16string(kDate), std::u16string(row.mojiText),
-                                                 std::u16string(row.jikan), std::u16string(row.byou),
-                                                 std::u16string(row.byou2)));
+    EXPECT_EQ(w.ui.history[0],
+              FormatHistoryLine(std::u16string(kDate), std::u16string(row.mojiText),
+                                std::u16string(row.jikan), std::u16string(row.byou),
+                                std::u16string(row.byou2)));
     EXPECT_EQ(RecordFile(), u"\"" + std::u16string(kDate) + u"\"," + std::u16string(row.record));
     EXPECT_EQ(w.ui.Caption(Label::Djikan), u" " + std::u16string(row.jikan));
     EXPECT_EQ(w.ui.Caption(Label::Dbyou), u" " + std::u16string(row.byou));
@@ -59,9 +62,11 @@ TEST_P(RecordRunFigures, ListLineRecordAndLabelsShowTheSameFigures) {
 const RunRow kRunRows[] = {
     {"WorkedExample", 36000.0f, 36035.12109375f, 120, u"120", u"35.12", u"3.417", u"0.293",
      u"120,35.12,3.417,0.293\r\n"},
-    {"SpeedsUseRoundedTime", 100.0f, 102.996f, 10, u"10", u"3.00", u"3.333", u"0.300", u"10,3,3.333,0.3\r\n"},
+    {"SpeedsUseRoundedTime", 100.0f, 102.996f, 10, u"10", u"3.00", u"3.333", u"0.300",
+     u"10,3,3.333,0.3\r\n"},
     // 10.10 / 8 is a half in its shortest form, 1.2625.
-    {"HalfQuotientRoundsUp", 0.0f, 10.1f, 8, u"8", u"10.10", u"0.792", u"1.263", u"8,10.1,0.792,1.263\r\n"},
+    {"HalfQuotientRoundsUp", 0.0f, 10.1f, 8, u"8", u"10.10", u"0.792", u"1.263",
+     u"8,10.1,0.792,1.263\r\n"},
     {"AcrossMidnight", 86390.0f, 25.25f, 120, u"120", u"35.25", u"3.404", u"0.294",
      u"120,35.25,3.404,0.294\r\n"},
     {"LongestText", 0.0f, 100.0f, 40000, u"32767", u"100.00", u"327.670", u"0.003",
@@ -92,14 +97,16 @@ TEST_F(RecordRunTest, NewBestPaceIsCongratulatedAfterListAndSummaryBeforeRunLabe
     std::vector<std::u16string> seen;
     w.dialogs.onShow = [&](const Message&) {
         seen = {w.ui.Caption(Label::ToKaisu), w.ui.Caption(Label::MinByou),
-                w.ui.Caption(Label::Djikan), w.ui.Caption(Label::Dbyou), w.ui.Caption(Label::Dbyou2)};
+                w.ui.Caption(Label::Djikan), w.ui.Caption(Label::Dbyou),
+                w.ui.Caption(Label::Dbyou2)};
         EXPECT_EQ(w.ui.history.size(), 2u);
         EXPECT_EQ(w.ui.historyTopIndex, 1);
     };
     RunSeconds(35.12109375f);
 
-    EXPECT_EQ(w.dialogs.shown, (std::vector<Message>{{u"最高記録を更新しました！", u"おめでとうございます！",
-                                                      MessageIcon::Information, MessageButtons::Ok}}));
+    EXPECT_EQ(w.dialogs.shown,
+              (std::vector<Message>{{u"最高記録を更新しました！", u"おめでとうございます！",
+                                     MessageIcon::Information, MessageButtons::Ok}}));
     EXPECT_EQ(seen, (std::vector<std::u16string>{u" 2回", u" 0.293秒／タイプ", u"", u"", u""}));
     EXPECT_EQ(w.ui.Caption(Label::Djikan), u" 35.12");
 }
@@ -113,7 +120,7 @@ TEST_F(RecordRunTest, EqualBestPaceIsNotCongratulated) {
 }
 
 TEST_F(RecordRunTest, BetterCharactersPerSecondAloneIsSilent) {
-    RunSeconds(35.14f);  // 3.415 a second, 0.293 a character
+    RunSeconds(35.14f);        // 3.415 a second, 0.293 a character
     RunSeconds(35.12109375f);  // 3.417 a second, 0.293 a character
     EXPECT_TRUE(w.dialogs.shown.empty());
     EXPECT_EQ(w.st.sngMaxByou, 3.417f);
@@ -140,7 +147,8 @@ struct UnscoredRow {
     std::size_t moji;
 };
 
-class RecordRunUnscored : public RecordRunTest, public ::testing::WithParamInterface<UnscoredRow> {};
+class RecordRunUnscored : public RecordRunTest,
+                          public ::testing::WithParamInterface<UnscoredRow> {};
 
 // Neither listed, recorded nor counted: nothing could be divided by its time or its count.
 TEST_P(RecordRunUnscored, LeavesListFileTotalsAndLabelsAlone) {
@@ -160,14 +168,16 @@ const UnscoredRow kUnscoredRows[] = {
     {"NoTime", 0.0f, 120},
     {"TimeShowingAsZero", 0.004f, 1},
 };
-INSTANTIATE_TEST_SUITE_P(Rows, RecordRunUnscored, ::testing::ValuesIn(kUnscoredRows), RowName<UnscoredRow>);
+INSTANTIATE_TEST_SUITE_P(Rows, RecordRunUnscored, ::testing::ValuesIn(kUnscoredRows),
+                         RowName<UnscoredRow>);
 
 TEST_F(RecordRunTest, RefusedAppendWarnsAndKeepsRunInListAndTotals) {
     w.files.unwritable.insert(u"abc.REC");
     RunSeconds(35.12109375f);
 
-    EXPECT_EQ(w.dialogs.shown, (std::vector<Message>{{u"記録ファイル（abc.REC）に書き込めませんでした", u"記録エラー",
-                                                      MessageIcon::Warning, MessageButtons::Ok}}));
+    EXPECT_EQ(w.dialogs.shown,
+              (std::vector<Message>{{u"記録ファイル（abc.REC）に書き込めませんでした",
+                                     u"記録エラー", MessageIcon::Warning, MessageButtons::Ok}}));
     EXPECT_EQ(RecordFile(), u"(none)");
     EXPECT_EQ(w.ui.history.size(), 1u);
     EXPECT_EQ(w.st.lngToMoji, 120);

@@ -43,10 +43,8 @@ protected:
 
 // A failing table row is reported by its name.
 template <typename Row>
-    requires requires(const Row& r) { r.name; }
-void PrintTo(const Row& row, std::ostream* os) {
-    *os << row.name;
-}
+requires requires(const Row& r) { r.name; }
+void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
 
 template <typename Row>
 std::string RowName(const ::testing::TestParamInfo<Row>& info) {

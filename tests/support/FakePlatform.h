@@ -39,12 +39,16 @@ public:
     // Raised on every change of the input box, as the window's change event.
     std::function<void()> onInputChange;
 
-    void SetCaption(Label label, const std::u16string& caption) override { captions[label] = caption; }
+    void SetCaption(Label label, const std::u16string& caption) override {
+        captions[label] = caption;
+    }
     std::u16string Caption(Label label) const {
         auto it = captions.find(label);
         return it == captions.end() ? std::u16string() : it->second;
     }
-    void SetProblemFrameCaption(const std::u16string& caption) override { problemFrameCaption = caption; }
+    void SetProblemFrameCaption(const std::u16string& caption) override {
+        problemFrameCaption = caption;
+    }
     Rgb MondaiTextColour() const override { return mondaiColour; }
     void SetMondaiTextColour(Rgb colour) override { mondaiColour = colour; }
     void SetStartEnabled(bool enabled) override {
@@ -94,7 +98,7 @@ void PrintTo(const Message& message, std::ostream* os);
 class FakeDialogs final : public Dialogs {
 public:
     std::vector<Message> shown;
-    std::deque<MessageAnswer> answers;  // OK when empty
+    std::deque<MessageAnswer> answers;           // OK when empty
     std::function<void(const Message&)> onShow;  // looks at the window while the box is open
 
     MessageAnswer ShowMessage(const std::u16string& text, const std::u16string& caption,
@@ -142,8 +146,12 @@ struct HelpCall {
 class FakeHelp final : public Help {
 public:
     std::vector<HelpCall> calls;
-    void Display(const std::u16string& helpFile) override { calls.push_back({u"display", helpFile}); }
-    void CloseAll(const std::u16string& helpFile) override { calls.push_back({u"close all", helpFile}); }
+    void Display(const std::u16string& helpFile) override {
+        calls.push_back({u"display", helpFile});
+    }
+    void CloseAll(const std::u16string& helpFile) override {
+        calls.push_back({u"close all", helpFile});
+    }
 };
 
 class FakeApplication final : public Application {

@@ -25,8 +25,10 @@ class TempFolder {
 public:
     TempFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "bellmora-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) throw std::filesystem::filesystem_error(
-            "cannot make a temporary folder", pattern, std::error_code(errno, std::generic_category()));
+        if (::mkdtemp(pattern.data()) == nullptr)
+            throw std::filesystem::filesystem_error(
+                "cannot make a temporary folder", pattern,
+                std::error_code(errno, std::generic_category()));
         path_ = pattern;
     }
     ~TempFolder() {
@@ -45,7 +47,8 @@ private:
 // Makes a folder the working folder for as long as the object lives.
 class WorkingFolder {
 public:
-    explicit WorkingFolder(const std::filesystem::path& folder) : previous_(std::filesystem::current_path()) {
+    explicit WorkingFolder(const std::filesystem::path& folder)
+        : previous_(std::filesystem::current_path()) {
         std::filesystem::current_path(folder);
     }
     ~WorkingFolder() {

@@ -62,7 +62,8 @@ QStringList Words(const QString& text) {
     QStringList words{QString()};
     for (QChar c : text) {
         words.back() += c;
-        if (words.back().size() == 6 || QStringLiteral(u"、。！？」 ").contains(c)) words.append(QString());
+        if (words.back().size() == 6 || QStringLiteral(u"、。！？」 ").contains(c))
+            words.append(QString());
     }
     words.removeAll(QString());
     return words;
@@ -72,7 +73,8 @@ class Course : public GuiTest, public testing::WithParamInterface<Shipped> {};
 
 TEST_P(Course, LoadsWithItsLengthAndIsTypedToARecordWordByWord) {
     const QString name = QString::fromUtf8(GetParam().name);
-    ASSERT_TRUE(QFile::copy(QStringLiteral(BELLMORA_SAMPLES_DIR "/") + name + ".txt", name + ".txt"));
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral(BELLMORA_SAMPLES_DIR "/") + name + ".txt", name + ".txt"));
     QtTextFiles files;
     const ProblemText problem = ReadProblemText(files, (name + ".txt").toStdU16String());
     ASSERT_EQ(problem.status, ProblemRead::Ok);
@@ -89,8 +91,10 @@ TEST_P(Course, LoadsWithItsLengthAndIsTypedToARecordWordByWord) {
         QInputMethodEvent commit;
         commit.setCommitString(QString(word).replace(u'～', u'〜'));  // the wave dash Mozc gives
         QCoreApplication::sendEvent(Control("txtInpKey"), &commit);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return w.state().intPos == next || w.state().blnTyping == Flag::False; }))
-            << "at " << next - word.size();
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            return w.state().intPos == next || w.state().blnTyping == Flag::False;
+        })) << "at "
+            << next - word.size();
     }
     ASSERT_TRUE(QTest::qWaitFor([&] { return w.state().blnTyping == Flag::False; }));
     EXPECT_EQ(Control<QListWidget>("lstRireki")->count(), 1);

@@ -35,10 +35,15 @@ const Folder kFolders[] = {
     {"empty", {}, {}, {}},
     {"no text files", {"notes.md", "a.txt.bak", "txt"}, {}, {}},
     {"case of the extension ignored", {"b.txt", "A.TXT", "c.Txt"}, {}, {"A.TXT", "b.txt", "c.Txt"}},
-    {"sorted by name whatever the case", {"b.txt", "a.txt", "C.txt"}, {}, {"a.txt", "b.txt", "C.txt"}},
+    {"sorted by name whatever the case",
+     {"b.txt", "a.txt", "C.txt"},
+     {},
+     {"a.txt", "b.txt", "C.txt"}},
     {"hidden files left out", {".secret.txt", "shown.txt"}, {}, {"shown.txt"}},
     {"folders left out", {"one.txt"}, {"two.txt"}, {"one.txt"}},
-    {"Japanese names", {QStringLiteral(u"読んでね.txt"), QStringLiteral(u"あいう.txt")}, {},
+    {"Japanese names",
+     {QStringLiteral(u"読んでね.txt"), QStringLiteral(u"あいう.txt")},
+     {},
      {QStringLiteral(u"あいう.txt"), QStringLiteral(u"読んでね.txt")}},
 };
 
@@ -64,7 +69,8 @@ class Picks : public GuiTest {
 protected:
     void SetUp() override {
         GuiTest::SetUp();
-        for (const char* name : {"a.txt", "b.txt", "c.txt"}) WriteFile(QString::fromUtf8(name), "x");
+        for (const char* name : {"a.txt", "b.txt", "c.txt"})
+            WriteFile(QString::fromUtf8(name), "x");
         list_.fill(QStringLiteral("*.txt"));
         list_.resize(150, 140);
         list_.show();
@@ -148,7 +154,8 @@ TEST_F(Picks, LockedListKeepsItsSelectionWhateverTheMouseOrKeyboardDoes) {
     list_.setFocus();
     list_.setLocked(true);
     ClickItem(list_, 2);
-    QTest::mouseDClick(list_.viewport(), Qt::LeftButton, {}, list_.visualItemRect(list_.item(0)).center());
+    QTest::mouseDClick(list_.viewport(), Qt::LeftButton, {},
+                       list_.visualItemRect(list_.item(0)).center());
     for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_End}) QTest::keyClick(&list_, key);
     QTest::keyClick(&list_, 'c');  // a letter jumps to a name
     Settle();

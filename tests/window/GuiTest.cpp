@@ -29,13 +29,9 @@ QApplication& Application() {
 
 }  // namespace
 
-GuiTest::GuiTest() {
-    Application();
-}
+GuiTest::GuiTest() { Application(); }
 
-void GuiTest::SetUp() {
-    working_.emplace(folder_.Path());
-}
+void GuiTest::SetUp() { working_.emplace(folder_.Path()); }
 
 void GuiTest::TearDown() {
     window_.reset();
@@ -54,7 +50,8 @@ void GuiTest::MakeFolder(const QString& name) {
 }
 
 frmMain& GuiTest::OpenWindow(int countdownInterval) {
-    window_ = std::make_unique<frmMain>(std::make_unique<CountingTextFiles>(reads_), countdownInterval);
+    window_ =
+        std::make_unique<frmMain>(std::make_unique<CountingTextFiles>(reads_), countdownInterval);
     window_->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
     return *window_;

@@ -77,8 +77,10 @@ TEST_F(PlatformWidgets, CaptionLabelDrawsItsCaptionLeftOrCentred) {
         label.setCaption(QStringLiteral(u"吾"));
         const Ink ink = InkOf(label);
         EXPECT_GT(ink.pixels, empty + 100) << "centred " << centred;
-        if (centred) EXPECT_NEAR(ink.centreX, 116, 10);
-        else EXPECT_LT(ink.centreX, 80);
+        if (centred)
+            EXPECT_NEAR(ink.centreX, 116, 10);
+        else
+            EXPECT_LT(ink.centreX, 80);
     }
 }
 
@@ -86,7 +88,8 @@ TEST_F(PlatformWidgets, CaptionLabelDrawsItsCaptionLeftOrCentred) {
 // layout: it must show exactly what a label given that caption afresh shows.
 TEST_F(PlatformWidgets, CaptionLabelShowsTheRestOfATextAsAFreshLabelDoes) {
     QString text;
-    while (text.size() < 3000) text += QStringLiteral(u"吾輩は猫である。名前はまだ無い。 iii mmm 😀 ");
+    while (text.size() < 3000)
+        text += QStringLiteral(u"吾輩は猫である。名前はまだ無い。 iii mmm 😀 ");
     CaptionLabel typed;
     typed.resize(489, 36);
     for (int i = 0; i < 600; i += 1 + (text.at(i).isHighSurrogate() ? 1 : 0)) {

@@ -19,7 +19,9 @@ namespace {
 
 class RecordChartTest : public GuiTest {
 protected:
-    RecordChartTest() { QCoreApplication::addLibraryPath(QStringLiteral(BELLMORA_CHART_MODULE_DIR)); }
+    RecordChartTest() {
+        QCoreApplication::addLibraryPath(QStringLiteral(BELLMORA_CHART_MODULE_DIR));
+    }
     QWidget* Chart() { return window().findChild<QWidget*>(QStringLiteral("recordChart")); }
     bool ChartShown() { return Chart() && Chart()->isVisible(); }
     std::u16string Figures() {
@@ -30,7 +32,8 @@ protected:
     void DoubleClickFirstRun() {
         auto* history = Control<QListWidget>("lstRireki");
         const QPoint line = history->visualItemRect(history->item(0)).center();
-        QTest::mouseClick(history->viewport(), Qt::LeftButton, {}, line);  // as the first click of the two
+        QTest::mouseClick(history->viewport(), Qt::LeftButton, {},
+                          line);  // as the first click of the two
         QTest::mouseDClick(history->viewport(), Qt::LeftButton, {}, line);
     }
     void PressEnterInHistory() { QTest::keyClick(Control("lstRireki"), Qt::Key_Return); }
@@ -38,7 +41,8 @@ protected:
     // A timed run of "ab", with a quick countdown.
     void TypeRun() {
         QTest::mouseClick(Control("cmdStart"), Qt::LeftButton);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return window().state().blnTyping == Flag::True; }, 5000));
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return window().state().blnTyping == Flag::True; }, 5000));
         QTest::keyClicks(Control("txtInpKey"), "ab", {}, 20);  // a run that takes a time to show
         ASSERT_EQ(window().state().blnTyping, Flag::False);
     }
@@ -48,8 +52,9 @@ TEST_F(RecordChartTest, OpensFromTheHistoryFollowsItAndClosesOnEnd) {
     WriteFile(QStringLiteral("drill.txt"), "ab");
     WriteFile(QStringLiteral("other.txt"), "xyz");
     // Bests no run can beat, so that no congratulation waits for an answer.
-    WriteFile(QStringLiteral("drill.REC"), "\"24/01/15 10:20:30\",2,0.01,200,0.005\r\n"
-                                           "\"24/01/16 10:20:30\",2,0.02,100,0.01\r\n");
+    WriteFile(QStringLiteral("drill.REC"),
+              "\"24/01/15 10:20:30\",2,0.01,200,0.005\r\n"
+              "\"24/01/16 10:20:30\",2,0.02,100,0.01\r\n");
     frmMain& w = OpenWindow(10);
     PressEnterInHistory();  // no problem loaded yet
     EXPECT_FALSE(ChartShown());
@@ -58,8 +63,9 @@ TEST_F(RecordChartTest, OpensFromTheHistoryFollowsItAndClosesOnEnd) {
     DoubleClickFirstRun();
     ASSERT_TRUE(ChartShown());
     EXPECT_EQ(Chart()->windowTitle(), QStringLiteral(u"記録グラフ - drill"));
-    EXPECT_EQ(Figures(), u"2回　最速 200.000　平均 150.000　"
-                         u"直近10回の平均 150.000（タイプ／秒）　最初の10回→直近10回 ―");
+    EXPECT_EQ(Figures(),
+              u"2回　最速 200.000　平均 150.000　"
+              u"直近10回の平均 150.000（タイプ／秒）　最初の10回→直近10回 ―");
     TypeRun();
     EXPECT_EQ(TableRows(), 3);
 
@@ -75,7 +81,9 @@ TEST_F(RecordChartTest, OpensFromTheHistoryFollowsItAndClosesOnEnd) {
     EXPECT_EQ(TableRows(), 4);
 
     QTimer::singleShot(0, [] {
-        qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->button(QMessageBox::Ok)->click();
+        qobject_cast<QMessageBox*>(QApplication::activeModalWidget())
+            ->button(QMessageBox::Ok)
+            ->click();
     });
     QTest::mouseClick(Control("cmdClear"), Qt::LeftButton);
     EXPECT_EQ(TableRows(), 0);

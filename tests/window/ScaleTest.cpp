@@ -78,7 +78,8 @@ bool HasWholeBorder(const QImage& window, const QRectF& r) {
             if (line(from + i * step)) return true;
         return false;
     };
-    return any(top, 1, row) && any(bottom, -1, row) && any(left, 1, column) && any(right, -1, column);
+    return any(top, 1, row) && any(bottom, -1, row) && any(left, 1, column) &&
+           any(right, -1, column);
 }
 
 TEST_F(Scale, CaptionsFitBordersAreWholeAndTheLargeFiguresStayCentred) {
@@ -99,20 +100,27 @@ TEST_F(Scale, CaptionsFitBordersAreWholeAndTheLargeFiguresStayCentred) {
 
     for (CaptionLabel* label : w.findChildren<CaptionLabel*>()) {
         const QString& name = label->objectName();
-        if (name == QLatin1String("lblMondai")) continue;  // one line of a long text: cut off by design
-        const bool centred = name == QLatin1String("lblInpkey") || name == QLatin1String("lblNokori");
+        if (name == QLatin1String("lblMondai"))
+            continue;  // one line of a long text: cut off by design
+        const bool centred =
+            name == QLatin1String("lblInpkey") || name == QLatin1String("lblNokori");
         const QString text = WithoutTrailingBlanks(label->caption());
         const double room = label->width() - 4;  // border and margin
-        EXPECT_LE(centred ? InkWidth(*label, text) : Width(*label, text), room) << name.toStdString();
+        EXPECT_LE(centred ? InkWidth(*label, text) : Width(*label, text), room)
+            << name.toStdString();
     }
     for (QToolButton* button : w.findChildren<QToolButton*>())
-        EXPECT_LE(Width(*button, button->text()), button->width() - 4) << button->objectName().toStdString();
+        EXPECT_LE(Width(*button, button->text()), button->width() - 4)
+            << button->objectName().toStdString();
     for (QGroupBox* frame : w.findChildren<QGroupBox*>()) {
         QStyleOptionGroupBox option;
         option.initFrom(frame);
         option.text = frame->title();
         option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
-        const int left = frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame).left();
+        const int left =
+            frame->style()
+                ->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame)
+                .left();
         EXPECT_LE(left + Width(*frame, WithoutTrailingBlanks(frame->title())), frame->width())
             << frame->objectName().toStdString();
     }
@@ -124,9 +132,11 @@ TEST_F(Scale, CaptionsFitBordersAreWholeAndTheLargeFiguresStayCentred) {
     ASSERT_EQ(shown->devType(), QInternal::Image);
     QImage picture = static_cast<QImage*>(shown)->copy();
     picture.setDevicePixelRatio(scale);
-    for (const char* name : {"lblInpkey", "lblMidashi(0)", "lblToKaisu", "lblMidashi(4)", "lblMinByou"}) {
+    for (const char* name :
+         {"lblInpkey", "lblMidashi(0)", "lblToKaisu", "lblMidashi(4)", "lblMinByou"}) {
         QWidget* label = Control(name);
-        EXPECT_TRUE(HasWholeBorder(picture, QRectF(label->mapTo(&w, QPoint(0, 0)), label->size()))) << name;
+        EXPECT_TRUE(HasWholeBorder(picture, QRectF(label->mapTo(&w, QPoint(0, 0)), label->size())))
+            << name;
     }
 
     // Centred by their advance: the italic count's ink leans a few pixels right of it.

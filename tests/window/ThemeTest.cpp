@@ -120,9 +120,9 @@ TEST_F(Theme, EveryTextKeepsTheDesignsContrastUnderADarkDesktop) {
                              IsLarge(label->font())});
     for (QToolButton* button : window().findChildren<QToolButton*>()) {
         const int captionTop = button->iconSize().height() + 4;
-        texts.push_back({button->objectName(), button,
-                         QRect(3, captionTop, button->width() - 6, button->height() - captionTop - 3),
-                         false});
+        texts.push_back(
+            {button->objectName(), button,
+             QRect(3, captionTop, button->width() - 6, button->height() - captionTop - 3), false});
     }
     for (QGroupBox* frame : window().findChildren<QGroupBox*>())
         if (!frame->title().isEmpty())

@@ -19,7 +19,8 @@ TEST(WindowCommands, LoadPreparesTheStateShowsTheWindowAndFocusesTheProblemList)
     EXPECT_EQ(w.st.strHelpFile, u"QorvHelp.chm");
     EXPECT_EQ(w.st.strMondai, u" ");
     EXPECT_EQ(w.st.intPos, 1);
-    for (Label label : {Label::Djikan, Label::Dbyou, Label::Dbyou2}) EXPECT_EQ(w.ui.Caption(label), u"");
+    for (Label label : {Label::Djikan, Label::Dbyou, Label::Dbyou2})
+        EXPECT_EQ(w.ui.Caption(label), u"");
     EXPECT_EQ(w.app.shows, 1);
     EXPECT_EQ(w.ui.mondaiColour, kBlack);
     EXPECT_EQ(w.ui.focus, Focus::FileList);

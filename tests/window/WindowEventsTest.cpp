@@ -22,9 +22,7 @@ namespace {
 
 using WindowEvents = GuiTest;
 
-QColor TextColour(QWidget* label) {
-    return label->palette().color(QPalette::WindowText);
-}
+QColor TextColour(QWidget* label) { return label->palette().color(QPalette::WindowText); }
 
 TEST_F(WindowEvents, FullLengthProblemKeepsTheWindowSizeAndIsReadBackWhole) {
     WriteFile("long.txt", QByteArray(32767, 'a'));
@@ -81,7 +79,8 @@ protected:
             const WindowState& st = window().state();
             return Caption("lblNokori") == IntegerText(remaining) &&
                    st.stepPhase == StepPhase::Waiting && st.strInpKey == std::u16string(1, next);
-        })) << "remaining " << remaining;
+        })) << "remaining "
+            << remaining;
     }
     void Commit(const QString& text) {
         QInputMethodEvent commit;
@@ -185,7 +184,8 @@ TEST_F(PracticeRun, KeyboardRunKeepsTheCountdownsKeysInTheBoxAndCountsEveryFastK
 
     EXPECT_EQ(w.state().blnTyping, Flag::False);
     ASSERT_EQ(Control<QListWidget>("lstRireki")->count(), 2);
-    EXPECT_TRUE(Control<QListWidget>("lstRireki")->item(1)->text().contains(QStringLiteral(u"  10問")));
+    EXPECT_TRUE(
+        Control<QListWidget>("lstRireki")->item(1)->text().contains(QStringLiteral(u"  10問")));
     EXPECT_EQ(QApplication::focusWidget(), Control("cmdStart"));
 }
 
@@ -230,15 +230,17 @@ TEST_F(WindowEvents, CompositionShowsBelowTheNextCharacterUntilCommitted) {
     QTextCharFormat converting;
     converting.setBackground(Qt::darkBlue);
     converting.setForeground(Qt::white);
-    QInputMethodEvent compose(QStringLiteral(u"今日は"), {{QInputMethodEvent::TextFormat, 0, 2, converting},
-                                                          {QInputMethodEvent::Cursor, 2, 1}});
+    QInputMethodEvent compose(
+        QStringLiteral(u"今日は"),
+        {{QInputMethodEvent::TextFormat, 0, 2, converting}, {QInputMethodEvent::Cursor, 2, 1}});
     QCoreApplication::sendEvent(box, &compose);
     EXPECT_TRUE(view->isVisible());
     EXPECT_EQ(view->composition(), QStringLiteral(u"今日は"));
     const QRect next = Control("lblInpkey")->geometry().translated(Control("Frame1")->pos());
     EXPECT_GE(view->y(), next.bottom());
     EXPECT_EQ(view->x(), next.x());
-    EXPECT_GE(view->width(), QFontMetrics(view->font()).horizontalAdvance(QStringLiteral(u"今日は")));
+    EXPECT_GE(view->width(),
+              QFontMetrics(view->font()).horizontalAdvance(QStringLiteral(u"今日は")));
 
     // Painted: the segment being converted in white on dark blue, the rest dark on white.
     const QImage shown = view->grab().toImage();
@@ -253,7 +255,8 @@ TEST_F(WindowEvents, CompositionShowsBelowTheNextCharacterUntilCommitted) {
 
     QInputMethodQueryEvent query(Qt::ImCursorRectangle);
     QCoreApplication::sendEvent(box, &query);
-    const QRect cursor = query.value(Qt::ImCursorRectangle).toRect().translated(box->mapTo(&w, QPoint()));
+    const QRect cursor =
+        query.value(Qt::ImCursorRectangle).toRect().translated(box->mapTo(&w, QPoint()));
     EXPECT_TRUE(view->geometry().contains(cursor.center())) << cursor.x() << "," << cursor.y();
     EXPECT_GT(cursor.x(), view->x() + view->width() / 2);  // after the second of three characters
     EXPECT_EQ(w.state().intPos, 1);

@@ -15,8 +15,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QToolButton>
 #include <QTest>
+#include <QToolButton>
 
 #include "CaptionLabel.h"
 #include "GuiTest.h"
@@ -51,15 +51,15 @@ struct Place {
 
 // Twips ÷ 15, with the edges rounded where a figure is not a whole pixel.
 const Place kPlaces[] = {
-    {"Image1", {15, 10, 348, 70}},      {"cmdStart", {400, 10, 56, 61}},
-    {"cmdEnd", {565, 10, 56, 61}},      {"Line1(0)", {7, 85, 613, 1}},
-    {"Line1(1)", {7, 86, 613, 1}},      {"Frame1", {9, 93, 611, 178}},
-    {"imgStart(3)", {39, 15, 32, 32}},  {"lblInpkey", {10, 51, 91, 116}},
-    {"lblMondai", {106, 132, 489, 36}}, {"txtInpKey", {594, 132, 7, 35}},
-    {"Frame2", {105, 12, 250, 118}},    {"lblDbyou2", {174, 81, 73, 31}},
+    {"Image1", {15, 10, 348, 70}},       {"cmdStart", {400, 10, 56, 61}},
+    {"cmdEnd", {565, 10, 56, 61}},       {"Line1(0)", {7, 85, 613, 1}},
+    {"Line1(1)", {7, 86, 613, 1}},       {"Frame1", {9, 93, 611, 178}},
+    {"imgStart(3)", {39, 15, 32, 32}},   {"lblInpkey", {10, 51, 91, 116}},
+    {"lblMondai", {106, 132, 489, 36}},  {"txtInpKey", {594, 132, 7, 35}},
+    {"Frame2", {105, 12, 250, 118}},     {"lblDbyou2", {174, 81, 73, 31}},
     {"lblMinByou", {477, 102, 126, 21}}, {"Frame4", {117, 105, 244, 112}},
-    {"lblNokori", {6, 12, 232, 88}},    {"fraMondai", {10, 276, 169, 166}},
-    {"filMondai", {9, 18, 152, 141}},   {"Frame3", {186, 276, 436, 166}},
+    {"lblNokori", {6, 12, 232, 88}},     {"fraMondai", {10, 276, 169, 166}},
+    {"filMondai", {9, 18, 152, 141}},    {"Frame3", {186, 276, 436, 166}},
     {"lstRireki", {9, 18, 419, 134}},
 };
 
@@ -112,7 +112,8 @@ TEST_F(WindowLayout, LabelsHaveTheirCaptionsFontsAndColours) {
               QStringLiteral(u"履歴\u3000プレイ日時 \u3000問題数\u3000\u3000時間\u3000\u3000"
                              u"秒当タイプ数\u3000キー当秒数\u3000"));
     EXPECT_EQ(Control<QGroupBox>("Frame4")->title(), QStringLiteral(u"残り文字数"));
-    EXPECT_EQ(Control("lblMondai")->toolTip(), QStringLiteral(u"クリックで表示／非表示を切り替えます"));
+    EXPECT_EQ(Control("lblMondai")->toolTip(),
+              QStringLiteral(u"クリックで表示／非表示を切り替えます"));
 }
 
 struct Button {
@@ -148,7 +149,8 @@ TEST_F(WindowLayout, QtsOwnTextsReadInJapanese) {
     std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
     QStringList items;
     for (const QAction* action : menu->actions()) items.append(action->text());
-    EXPECT_TRUE(items.join(' ').contains(QStringLiteral(u"元に戻す"))) << items.join(' ').toStdString();
+    EXPECT_TRUE(items.join(' ').contains(QStringLiteral(u"元に戻す")))
+        << items.join(' ').toStdString();
 }
 
 TEST_F(WindowLayout, RemainingCountPanelHidesTheLastRunPanel) {

@@ -15,9 +15,7 @@
 
 namespace bellmora {
 
-CaptionLabel::CaptionLabel(QWidget* parent) : QWidget(parent) {
-    setFocusPolicy(Qt::NoFocus);
-}
+CaptionLabel::CaptionLabel(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::NoFocus); }
 
 namespace {
 // Enough characters for many widths of the label: the narrowest glyphs of its fonts are
@@ -83,9 +81,12 @@ qsizetype CaptionLabel::prepareLayout() {
     // show as a mark to type (one for CR LF), each character keeping its place.
     for (qsizetype i = 0; i < start.size(); ++i) {
         QChar& c = start[i];
-        if (c == u'\n' && i > 0 && caption_.at(i - 1) == u'\r') c = kZeroWidthSpace;
-        else if (c == u'\n' || c == u'\r') c = kLineEndMark;
-        else if (c == QChar::LineSeparator || c == QChar::ParagraphSeparator) c = u' ';
+        if (c == u'\n' && i > 0 && caption_.at(i - 1) == u'\r')
+            c = kZeroWidthSpace;
+        else if (c == u'\n' || c == u'\r')
+            c = kLineEndMark;
+        else if (c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            c = u' ';
     }
     layout_.setText(start);
     layout_.setFont(font());

@@ -42,8 +42,8 @@ const CharacterPictures::Glyph& CharacterPictures::Measure(const QString& charac
     auto it = glyphs_.constFind(character);
     if (it == glyphs_.constEnd()) {
         const QFontMetricsF metrics(font_);
-        it = glyphs_.insert(character, {metrics.horizontalAdvance(character),
-                                        metrics.boundingRect(character)});
+        it = glyphs_.insert(
+            character, {metrics.horizontalAdvance(character), metrics.boundingRect(character)});
     }
     return *it;
 }

@@ -36,7 +36,7 @@ void FileListBox::setLocked(bool locked) {
 }
 
 QItemSelectionModel::SelectionFlags FileListBox::selectionCommand(const QModelIndex& index,
-                                                                   const QEvent* event) const {
+                                                                  const QEvent* event) const {
     if (locked_) return QItemSelectionModel::NoUpdate;
     const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
     // Ctrl+click or Ctrl+Space on the selected name would leave none selected.

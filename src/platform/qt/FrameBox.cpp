@@ -12,8 +12,9 @@ namespace bellmora {
 void FrameBox::paintEvent(QPaintEvent* event) {
     QStyleOptionGroupBox option;
     initStyleOption(&option);
-    const Look look{size(),          devicePixelRatioF(), option.text, option.state,
-                    palette().cacheKey(), font(),         style(),     autoFillBackground()};
+    const Look look{size(),       devicePixelRatioF(),  option.text,
+                    option.state, palette().cacheKey(), font(),
+                    style(),      autoFillBackground()};
     if (!(look == look_)) {
         picture_ = QImage();
         pictureRect_ = QRect();

@@ -48,9 +48,7 @@ void InputBox::showCompositionBelow(const QWidget& anchor) {
     composition_ = new CompositionView(window, below);
 }
 
-QSize InputBox::sizeHint() const {
-    return {7, fontMetrics().height() + 6};
-}
+QSize InputBox::sizeHint() const { return {7, fontMetrics().height() + 6}; }
 
 bool InputBox::event(QEvent* event) {
     if (keepsTab_ && event->type() == QEvent::KeyPress) {
@@ -72,14 +70,13 @@ void InputBox::keyPressEvent(QKeyEvent* event) {
         return emit escapePressed();
     // What a text box would insert: printable text without a shortcut modifier.
     const QString typed = event->text();
-    if (StartsPrintable(typed) && !(event->modifiers() & Qt::ControlModifier)) return setText(typed);
+    if (StartsPrintable(typed) && !(event->modifiers() & Qt::ControlModifier))
+        return setText(typed);
     event->ignore();
 }
 
 // A release types nothing.
-void InputBox::keyReleaseEvent(QKeyEvent* event) {
-    event->accept();
-}
+void InputBox::keyReleaseEvent(QKeyEvent* event) { event->accept(); }
 
 void InputBox::inputMethodEvent(QInputMethodEvent* event) {
     // Shown first: a commit may end the run and open a message box before it returns.
@@ -90,21 +87,27 @@ void InputBox::inputMethodEvent(QInputMethodEvent* event) {
 
 QVariant InputBox::inputMethodQuery(Qt::InputMethodQuery query) const {
     switch (query) {
-    case Qt::ImEnabled: return isEnabled();
-    case Qt::ImCursorRectangle: {
-        if (!composition_) return QRect(2, 2, 1, height() - 4);
-        const QRect cursor = composition_->cursorRect();
-        const QPoint topLeft = mapFrom(window(), composition_->mapTo(window(), cursor.topLeft()));
-        return QRect(topLeft, cursor.size());
-    }
-    case Qt::ImFont: return composition_ ? composition_->font() : font();
-    case Qt::ImCursorPosition:
-    case Qt::ImAnchorPosition: return 0;
-    case Qt::ImSurroundingText:
-    case Qt::ImCurrentSelection:
-    case Qt::ImTextBeforeCursor:
-    case Qt::ImTextAfterCursor: return QString();
-    default: return QWidget::inputMethodQuery(query);
+        case Qt::ImEnabled:
+            return isEnabled();
+        case Qt::ImCursorRectangle: {
+            if (!composition_) return QRect(2, 2, 1, height() - 4);
+            const QRect cursor = composition_->cursorRect();
+            const QPoint topLeft =
+                mapFrom(window(), composition_->mapTo(window(), cursor.topLeft()));
+            return QRect(topLeft, cursor.size());
+        }
+        case Qt::ImFont:
+            return composition_ ? composition_->font() : font();
+        case Qt::ImCursorPosition:
+        case Qt::ImAnchorPosition:
+            return 0;
+        case Qt::ImSurroundingText:
+        case Qt::ImCurrentSelection:
+        case Qt::ImTextBeforeCursor:
+        case Qt::ImTextAfterCursor:
+            return QString();
+        default:
+            return QWidget::inputMethodQuery(query);
     }
 }
 
@@ -131,7 +134,8 @@ void InputBox::paintEvent(QPaintEvent*) {
     if (!hasFocus()) return;
     painter.setPen(palette().color(QPalette::Text));
     const int top = panel.lineWidth + 2;
-    painter.drawLine(QPoint(panel.lineWidth + 1, top), QPoint(panel.lineWidth + 1, height() - top - 1));
+    painter.drawLine(QPoint(panel.lineWidth + 1, top),
+                     QPoint(panel.lineWidth + 1, height() - top - 1));
 }
 
 }  // namespace bellmora

@@ -15,7 +15,8 @@ namespace {
 
 class InputBoxAccessible final : public QAccessibleWidget {
 public:
-    explicit InputBoxAccessible(InputBox* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+    explicit InputBoxAccessible(InputBox* box)
+        : QAccessibleWidget(box, QAccessible::EditableText) {}
 
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name) return QAccessibleWidget::text(t);

@@ -17,9 +17,7 @@ namespace bellmora {
 
 namespace {
 
-QString ToQt(const std::u16string& text) {
-    return QString::fromStdU16String(text);
-}
+QString ToQt(const std::u16string& text) { return QString::fromStdU16String(text); }
 
 }  // namespace
 
@@ -51,15 +49,14 @@ Rgb QtControls::MondaiTextColour() const {
 void QtControls::SetMondaiTextColour(Rgb colour) {
     CaptionLabel& label = LabelWidget(Label::Mondai);
     QPalette palette = label.palette();
-    palette.setColor(QPalette::WindowText, colour == kLightGrey ? QColor(Qt::transparent)
-                                                                : QColor(colour.r, colour.g, colour.b));
+    palette.setColor(QPalette::WindowText, colour == kLightGrey
+                                               ? QColor(Qt::transparent)
+                                               : QColor(colour.r, colour.g, colour.b));
     label.setPalette(palette);
     NotifyCaptionChanged(&label);  // hidden text has no name for assistive technology either
 }
 
-void QtControls::SetStartEnabled(bool enabled) {
-    w_.cmdStart->setEnabled(enabled);
-}
+void QtControls::SetStartEnabled(bool enabled) { w_.cmdStart->setEnabled(enabled); }
 
 void QtControls::FocusStart() {
     w_.cmdStart->setFocus(Qt::OtherFocusReason);  // refused while the button is disabled
@@ -69,39 +66,25 @@ std::u16string QtControls::SelectedFileName() const {
     return w_.filMondai->selectedName().toStdU16String();
 }
 
-void QtControls::FocusFileList() {
-    w_.filMondai->setFocus(Qt::OtherFocusReason);
-}
+void QtControls::FocusFileList() { w_.filMondai->setFocus(Qt::OtherFocusReason); }
 
-void QtControls::LockFileList(bool locked) {
-    w_.filMondai->setLocked(locked);
-}
+void QtControls::LockFileList(bool locked) { w_.filMondai->setLocked(locked); }
 
-std::u16string QtControls::InputText() const {
-    return w_.txtInpKey->text().toStdU16String();
-}
+std::u16string QtControls::InputText() const { return w_.txtInpKey->text().toStdU16String(); }
 
 void QtControls::SetInputText(const std::u16string& text) {
     const QString wanted = ToQt(text);
     if (wanted == w_.txtInpKey->text()) return;  // no change, no change event
-    w_.txtInpKey->setText(wanted);                // raises textChanged before it returns
+    w_.txtInpKey->setText(wanted);               // raises textChanged before it returns
 }
 
-void QtControls::FocusInput() {
-    w_.txtInpKey->setFocus(Qt::OtherFocusReason);
-}
+void QtControls::FocusInput() { w_.txtInpKey->setFocus(Qt::OtherFocusReason); }
 
-void QtControls::SetInputKeepsTab(bool keep) {
-    w_.txtInpKey->setKeepsTab(keep);
-}
+void QtControls::SetInputKeepsTab(bool keep) { w_.txtInpKey->setKeepsTab(keep); }
 
-int QtControls::HistoryCount() const {
-    return w_.lstRireki->count();
-}
+int QtControls::HistoryCount() const { return w_.lstRireki->count(); }
 
-void QtControls::ClearHistory() {
-    w_.lstRireki->clear();
-}
+void QtControls::ClearHistory() { w_.lstRireki->clear(); }
 
 void QtControls::AppendHistory(const std::vector<std::u16string>& lines) {
     QStringList items;

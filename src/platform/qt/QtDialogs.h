@@ -15,7 +15,8 @@ class QtSpeech;
 class QtDialogs final : public Dialogs {
 public:
     // What speech waits to say is said before a box opens.
-    explicit QtDialogs(QWidget* owner, QtSpeech* speech = nullptr) : owner_(owner), speech_(speech) {}
+    explicit QtDialogs(QWidget* owner, QtSpeech* speech = nullptr)
+        : owner_(owner), speech_(speech) {}
     MessageAnswer ShowMessage(const std::u16string& text, const std::u16string& caption,
                               MessageIcon icon, MessageButtons buttons) override;
 

@@ -33,7 +33,8 @@ void SilenceAlsa() {
 }
 
 void DisplayBell() {
-    QMetaObject::invokeMethod(qApp, [] { QApplication::beep(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        qApp, [] { QApplication::beep(); }, Qt::QueuedConnection);
 }
 
 }  // namespace

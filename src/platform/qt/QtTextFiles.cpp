@@ -84,7 +84,9 @@ std::size_t Utf8CompletePrefix(std::string_view bytes) {
     return size;
 }
 
-bool IsCp932LeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+bool IsCp932LeadByte(unsigned char c) {
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
 
 // Code page 932 cannot be split from the back (trail bytes look like lead bytes), so
 // scan from the front; bytes always starts on a character boundary.
@@ -95,7 +97,8 @@ std::size_t Cp932CompletePrefix(std::string_view bytes) {
 }
 
 void AppendDecoded(std::u16string& out, const QString& text) {
-    out.append(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
+    out.append(reinterpret_cast<const char16_t*>(text.utf16()),
+               static_cast<std::size_t>(text.size()));
 }
 
 enum class Pass { Clean, BadCharacters, ReadError };
@@ -121,7 +124,8 @@ Pass DecodeFile(int fd, const Decoding& how, std::u16string& out) {
         if (n == 0) break;
         offset += n;
         const std::size_t whole = how.completePrefix(buffer);
-        AppendDecoded(out, how.decoder.decode(QByteArrayView(buffer.data(), static_cast<qsizetype>(whole))));
+        AppendDecoded(
+            out, how.decoder.decode(QByteArrayView(buffer.data(), static_cast<qsizetype>(whole))));
         if (how.stopAtBadBytes && how.decoder.hasError()) return Pass::BadCharacters;
         buffer.erase(0, whole);
     }
@@ -129,7 +133,8 @@ Pass DecodeFile(int fd, const Decoding& how, std::u16string& out) {
     return buffer.empty() && !how.decoder.hasError() ? Pass::Clean : Pass::BadCharacters;
 }
 
-constexpr auto kChunkFlags = QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
+constexpr auto kChunkFlags =
+    QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
 
 Pass DecodeUtf8(int fd, bool hasBom, std::u16string& out) {
     QStringDecoder decoder(QStringConverter::Utf8, kChunkFlags);
@@ -146,9 +151,12 @@ Pass DecodeCp932(int fd, std::u16string& out) {
 
 TextFileContent Result(Pass pass, std::u16string text) {
     switch (pass) {
-    case Pass::Clean: return {ReadStatus::Ok, std::move(text)};
-    case Pass::BadCharacters: return {ReadStatus::BadCharacters, std::move(text)};
-    case Pass::ReadError: break;
+        case Pass::Clean:
+            return {ReadStatus::Ok, std::move(text)};
+        case Pass::BadCharacters:
+            return {ReadStatus::BadCharacters, std::move(text)};
+        case Pass::ReadError:
+            break;
     }
     return {ReadStatus::Unreadable, {}};
 }
@@ -176,7 +184,8 @@ TextFileContent QtTextFiles::ReadText(const std::u16string& name) {
     // both encodings (never the second byte of a code page 932 pair), though ICU's code page
     // 932 table gives it as U+001C.
     char last = 0;
-    if (!text.empty() && ReadAt(fd.get(), &last, 1, info.st_size - 1) == 1 && last == '\x1A') text.pop_back();
+    if (!text.empty() && ReadAt(fd.get(), &last, 1, info.st_size - 1) == 1 && last == '\x1A')
+        text.pop_back();
     return Result(pass, std::move(text));
 }
 

@@ -12,7 +12,8 @@ namespace {
 QList<QPointF> AllPoints(std::span<const double> values) {
     QList<QPointF> points;
     points.reserve(static_cast<qsizetype>(values.size()));
-    for (std::size_t i = 0; i < values.size(); ++i) points.append({static_cast<double>(i + 1), values[i]});
+    for (std::size_t i = 0; i < values.size(); ++i)
+        points.append({static_cast<double>(i + 1), values[i]});
     return points;
 }
 
@@ -26,8 +27,10 @@ QList<QPointF> LowAndHigh(const QList<QPointF>& points, std::size_t stretches) {
     QList<QPointF> kept;
     kept.reserve(static_cast<qsizetype>(stretches * 2));
     for (std::size_t b = 0; b < stretches; ++b) {
-        const auto begin = points.begin() + static_cast<qsizetype>(StretchStart(count, stretches, b));
-        const auto end = points.begin() + static_cast<qsizetype>(StretchStart(count, stretches, b + 1));
+        const auto begin =
+            points.begin() + static_cast<qsizetype>(StretchStart(count, stretches, b));
+        const auto end =
+            points.begin() + static_cast<qsizetype>(StretchStart(count, stretches, b + 1));
         if (begin == end) continue;
         const auto [low, high] = std::minmax_element(
             begin, end, [](const QPointF& a, const QPointF& c) { return a.y() < c.y(); });
@@ -50,7 +53,8 @@ QList<QPointF> StepPoints(std::span<const double> values, int maxPoints) {
     for (std::size_t i = 0; i < values.size(); ++i) {
         const double x = static_cast<double>(i + 1);
         if (i > 0 && values[i] != values[i - 1]) points.append({x, values[i - 1]});
-        if (i == 0 || values[i] != values[i - 1] || i + 1 == values.size()) points.append({x, values[i]});
+        if (i == 0 || values[i] != values[i - 1] || i + 1 == values.size())
+            points.append({x, values[i]});
     }
     if (points.size() <= maxPoints) return points;
     return LowAndHigh(points, static_cast<std::size_t>(maxPoints / 2));

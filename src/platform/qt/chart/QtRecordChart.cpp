@@ -27,16 +27,18 @@ QStringList ModuleNames() {
 std::unique_ptr<RecordChart> LoadChart(QWidget* owner) {
     for (const QString& name : ModuleNames()) {
         QLibrary module(name);  // never unloaded: the chart's window runs its code
-        const auto create = reinterpret_cast<CreateChart>(module.resolve("BellmoraCreateRecordChart"));
+        const auto create =
+            reinterpret_cast<CreateChart>(module.resolve("BellmoraCreateRecordChart"));
         if (create) return std::unique_ptr<RecordChart>(create(owner));
     }
     return nullptr;
 }
 
 void WarnMissing(QWidget* owner) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Bellmora"),
-                    QStringLiteral(u"記録グラフを開けませんでした（bellmora-chart が見つかりません）"),
-                    QMessageBox::Ok, owner);
+    QMessageBox box(
+        QMessageBox::Warning, QStringLiteral("Bellmora"),
+        QStringLiteral(u"記録グラフを開けませんでした（bellmora-chart が見つかりません）"),
+        QMessageBox::Ok, owner);
     if (owner) box.setPalette(owner->palette());
     box.exec();
 }
@@ -47,9 +49,7 @@ QtRecordChart::QtRecordChart(QWidget* owner) : owner_(owner) {}
 
 QtRecordChart::~QtRecordChart() = default;
 
-bool QtRecordChart::IsShown() const {
-    return loaded_ && loaded_->IsShown();
-}
+bool QtRecordChart::IsShown() const { return loaded_ && loaded_->IsShown(); }
 
 void QtRecordChart::Show(const RecordChartContent& content) {
     if (!loaded_) loaded_ = LoadChart(owner_);

@@ -17,8 +17,8 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolTip>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
@@ -35,9 +35,7 @@ constexpr std::size_t kMostRunsWithMarkers = 120;
 // A date needs about this much room on its axis.
 constexpr int kDateLabelWidth = 110;  // pixels
 
-QString Qt16(const std::u16string& text) {
-    return QString::fromStdU16String(text);
-}
+QString Qt16(const std::u16string& text) { return QString::fromStdU16String(text); }
 
 // The main window's face for texts in Japanese.
 QFont JapaneseFont(qreal points) {
@@ -139,15 +137,17 @@ void RecordChartWindow::MakeChart() {
     AddSeries(mean_, QStringLiteral(u"直近10回の平均"), QColor(0, 140, 70), 2.5);
 }
 
-void RecordChartWindow::AddSeries(QXYSeries* series, const QString& name, const QColor& colour, qreal width) {
+void RecordChartWindow::AddSeries(QXYSeries* series, const QString& name, const QColor& colour,
+                                  qreal width) {
     series->setName(name);
     QPen pen(colour, width);
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
     series->setPen(pen);
     chart_->addSeries(series);
-    for (QAbstractAxis* axis : {static_cast<QAbstractAxis*>(runAxis_), static_cast<QAbstractAxis*>(dateAxis_),
-                                static_cast<QAbstractAxis*>(speedAxis_)})
+    for (QAbstractAxis* axis :
+         {static_cast<QAbstractAxis*>(runAxis_), static_cast<QAbstractAxis*>(dateAxis_),
+          static_cast<QAbstractAxis*>(speedAxis_)})
         series->attachAxis(axis);
     connect(series, &QXYSeries::hovered, this, &RecordChartWindow::ShowRunTip);
 }
@@ -166,9 +166,11 @@ QWidget* RecordChartWindow::MakeTablePage() {
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     const QString widest[] = {QStringLiteral("00/00/00 00:00:00"), QStringLiteral("00000.0"),
-                              QStringLiteral("00000.00"), QStringLiteral("0000.000"), QStringLiteral("0000.000")};
+                              QStringLiteral("00000.00"), QStringLiteral("0000.000"),
+                              QStringLiteral("0000.000")};
     for (int column = 0; column < model_->columnCount(); ++column) {
-        const QString heading = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        const QString heading =
+            model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
         const int text = std::max(table_->fontMetrics().horizontalAdvance(widest[column]),
                                   table_->fontMetrics().horizontalAdvance(heading));
         table_->horizontalHeader()->resizeSection(column, text + 20);
@@ -213,14 +215,16 @@ void RecordChartWindow::LabelDates() {
     for (const QString& label : dateAxis_->categoriesLabels()) dateAxis_->remove(label);
     const std::vector<ChartRun>& runs = model_->Runs();
     if (runs.empty()) return;
-    const std::size_t room = static_cast<std::size_t>(std::max(2, view_->width() / kDateLabelWidth));
+    const std::size_t room =
+        static_cast<std::size_t>(std::max(2, view_->width() / kDateLabelWidth));
     const std::size_t shown = std::min(runs.size(), room);
     dateAxis_->setStartValue(runAxis_->min());
     for (std::size_t j = 0; j < shown; ++j) {
         // In the middle of each stretch, so that no date hangs over the chart's edge.
         const std::size_t run = (2 * j + 1) * runs.size() / (2 * shown);
         const QString day = Qt16(runs[run].date.substr(0, 8));  // yy/mm/dd
-        if (!dateAxis_->categoriesLabels().contains(day)) dateAxis_->append(day, static_cast<double>(run + 1));
+        if (!dateAxis_->categoriesLabels().contains(day))
+            dateAxis_->append(day, static_cast<double>(run + 1));
     }
 }
 
@@ -231,7 +235,8 @@ void RecordChartWindow::resizeEvent(QResizeEvent* event) {
 
 void RecordChartWindow::ShowRunTip(const QPointF& point, bool hovering) {
     const std::vector<ChartRun>& runs = model_->Runs();
-    const auto run = static_cast<std::size_t>(std::clamp<double>(std::round(point.x()), 1, 1e9)) - 1;
+    const auto run =
+        static_cast<std::size_t>(std::clamp<double>(std::round(point.x()), 1, 1e9)) - 1;
     if (!hovering || run >= runs.size()) return QToolTip::hideText();
     const QString tip = QStringLiteral(u"第%1回　%2　%3タイプ／秒")
                             .arg(run + 1)

@@ -9,15 +9,21 @@ namespace bellmora {
 
 namespace {
 
-constexpr std::array<const char16_t*, 5> kHeadings = {u"日時", u"文字数", u"秒", u"タイプ／秒", u"秒／タイプ"};
+constexpr std::array<const char16_t*, 5> kHeadings = {u"日時", u"文字数", u"秒", u"タイプ／秒",
+                                                      u"秒／タイプ"};
 
 const std::u16string& Cell(const ChartRun& run, int column) {
     switch (column) {
-        case 0: return run.date;
-        case 1: return run.moji;
-        case 2: return run.jikan;
-        case 3: return run.byou;
-        default: return run.byou2;
+        case 0:
+            return run.date;
+        case 1:
+            return run.moji;
+        case 2:
+            return run.jikan;
+        case 3:
+            return run.byou;
+        default:
+            return run.byou2;
     }
 }
 
@@ -40,9 +46,11 @@ int RunTableModel::columnCount(const QModelIndex& parent) const {
 QVariant RunTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     if (role == Qt::TextAlignmentRole)  // figures line up on their last digit
-        return index.column() == 0 ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignRight | Qt::AlignVCenter);
+        return index.column() == 0 ? int(Qt::AlignLeft | Qt::AlignVCenter)
+                                   : int(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole) return {};
-    return QString::fromStdU16String(Cell(runs_.at(static_cast<std::size_t>(index.row())), index.column()));
+    return QString::fromStdU16String(
+        Cell(runs_.at(static_cast<std::size_t>(index.row())), index.column()));
 }
 
 QVariant RunTableModel::headerData(int section, Qt::Orientation orientation, int role) const {

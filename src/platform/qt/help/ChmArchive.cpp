@@ -24,7 +24,8 @@ ChmArchive::ChmArchive(ChmObjects objects, ChmSystemInfo system)
     : objects_(std::move(objects)), system_(std::move(system)) {
     // Help file names compare without regard to ASCII letter case, as on the system they
     // come from.
-    for (const auto& entry : objects_) pathsByFoldedPath_.emplace(AsciiLower(entry.first), entry.first);
+    for (const auto& entry : objects_)
+        pathsByFoldedPath_.emplace(AsciiLower(entry.first), entry.first);
 }
 
 std::optional<ChmArchive> ChmArchive::FromObjects(ChmObjects objects) {
@@ -35,7 +36,8 @@ std::optional<ChmArchive> ChmArchive::FromObjects(ChmObjects objects) {
     return ChmArchive(std::move(objects), std::move(*info));
 }
 
-std::optional<ChmArchive> ChmArchive::Open(const std::filesystem::path& file, const ChmLimits& limits) {
+std::optional<ChmArchive> ChmArchive::Open(const std::filesystem::path& file,
+                                           const ChmLimits& limits) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(file, error)) return std::nullopt;  // a folder or a pipe
     std::optional<ChmObjects> objects = UnpackChmIsolated(file.string(), limits);

@@ -62,7 +62,8 @@ bool WriteAll(int fd, std::string_view data) {
 }
 
 int MillisecondsLeft(Clock::time_point deadline) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
     return left.count() > 0 ? static_cast<int>(left.count()) : 0;
 }
 
@@ -133,7 +134,8 @@ std::optional<ChmObjects> UnpackChmIsolated(const std::string& path, const ChmLi
     close(fds[1]);
 
     std::string wire;
-    const std::size_t maxWire = limits.maxTotalBytes + limits.maxObjects * (kWirePerObject + kChmMaxPathBytes);
+    const std::size_t maxWire =
+        limits.maxTotalBytes + limits.maxObjects * (kWirePerObject + kChmMaxPathBytes);
     const bool answered = ReadAnswer(fds[0], wire, maxWire, deadline);
     close(fds[0]);
     if (!answered) kill(child, SIGKILL);

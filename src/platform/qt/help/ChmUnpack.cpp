@@ -61,7 +61,8 @@ std::optional<ChmObjects> UnpackChm(const std::string& path, const ChmLimits& li
 
     Listing listing{limits.maxObjects, {}, {}};
     const int what = CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_SPECIAL | CHM_ENUMERATE_FILES;
-    if (chm_enumerate(file.get(), what, CollectUnit, &listing) == 0 || listing.damaged) return std::nullopt;
+    if (chm_enumerate(file.get(), what, CollectUnit, &listing) == 0 || listing.damaged)
+        return std::nullopt;
 
     ChmObjects objects;
     std::size_t total = 0;

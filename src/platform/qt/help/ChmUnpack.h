@@ -22,7 +22,7 @@ struct ChmLimits {
     std::size_t maxObjectBytes = 8u << 20;  // a larger object is left out
     std::size_t maxTotalBytes = 64u << 20;  // objects past this total are left out
     std::size_t maxObjects = 20000;
-    int deadlineMilliseconds = 5000;        // for unpacking the whole file
+    int deadlineMilliseconds = 5000;  // for unpacking the whole file
 };
 
 // Reads the pages, pictures, stylesheets and the #SYSTEM file of a compiled help file

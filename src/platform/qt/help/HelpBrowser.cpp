@@ -23,14 +23,16 @@ QString PathAfterFileName(const QUrl& url) {
 }
 
 QString NotFoundPage(const QUrl& url) {
-    return QStringLiteral("<html><body><h2>ページが見つかりません</h2>"
-                          "<p>このヘルプファイルには「%1」がありません。</p></body></html>")
+    return QStringLiteral(
+               "<html><body><h2>ページが見つかりません</h2>"
+               "<p>このヘルプファイルには「%1」がありません。</p></body></html>")
         .arg(url.path().toHtmlEscaped());
 }
 
 bool IsOutsideLink(const QUrl& url) {
     const QString scheme = url.scheme().toLower();
-    return scheme == QStringLiteral("http") || scheme == QStringLiteral("https") || scheme == QStringLiteral("mailto");
+    return scheme == QStringLiteral("http") || scheme == QStringLiteral("https") ||
+           scheme == QStringLiteral("mailto");
 }
 
 }  // namespace
@@ -48,9 +50,7 @@ QUrl HelpBrowser::PageUrl(const QString& pathInFile) {
     return top.resolved(QUrl(pathInFile));
 }
 
-bool HelpBrowser::HasPage(const QUrl& url) const {
-    return Find(url) != nullptr;
-}
+bool HelpBrowser::HasPage(const QUrl& url) const { return Find(url) != nullptr; }
 
 const std::string* HelpBrowser::Find(const QUrl& url) const {
     const QString inside = PathAfterFileName(url);
@@ -63,7 +63,8 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
     const QUrl url = name.isRelative() ? source().resolved(name) : name;
     const std::string* data = Find(url);
     if (type == QTextDocument::ImageResource)
-        return data ? QVariant(QByteArray(data->data(), static_cast<qsizetype>(data->size()))) : QVariant();
+        return data ? QVariant(QByteArray(data->data(), static_cast<qsizetype>(data->size())))
+                    : QVariant();
     if (type == QTextDocument::StyleSheetResource)
         return data ? QVariant(DecodeHelpText(*data, false)) : QVariant();
     return data ? DecodeHelpText(*data, true) : NotFoundPage(url);

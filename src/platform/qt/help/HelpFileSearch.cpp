@@ -24,8 +24,8 @@ std::vector<std::filesystem::path> HelpFolders(const std::filesystem::path& prog
     return folders;
 }
 
-std::optional<std::filesystem::path> FindHelpFile(const std::u16string& name,
-                                                  const std::vector<std::filesystem::path>& folders) {
+std::optional<std::filesystem::path> FindHelpFile(
+    const std::u16string& name, const std::vector<std::filesystem::path>& folders) {
     const std::filesystem::path file(name);
     if (name.empty()) return std::nullopt;
     if (file.has_parent_path()) return IsFile(file) ? std::optional(file) : std::nullopt;

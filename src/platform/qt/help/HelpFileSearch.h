@@ -18,7 +18,7 @@ std::vector<std::filesystem::path> HelpFolders(const std::filesystem::path& prog
 
 // The first of the folders holding a file of that name; a name with a folder in it is
 // taken as it is. Empty when there is no such file.
-std::optional<std::filesystem::path> FindHelpFile(const std::u16string& name,
-                                                  const std::vector<std::filesystem::path>& folders);
+std::optional<std::filesystem::path> FindHelpFile(
+    const std::u16string& name, const std::vector<std::filesystem::path>& folders);
 
 }  // namespace bellmora

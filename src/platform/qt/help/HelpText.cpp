@@ -10,7 +10,8 @@ namespace bellmora {
 
 QString DecodeHelpText(std::string_view bytes, bool isMarkup) {
     const QByteArrayView data(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    if (const auto marked = QStringConverter::encodingForData(data)) return QStringDecoder(*marked)(data);
+    if (const auto marked = QStringConverter::encodingForData(data))
+        return QStringDecoder(*marked)(data);
     // Qt reads the declaration (and knows Shift-JIS as the Windows code page 932); it
     // answers UTF-8 both for a page that declares it and for one that declares nothing,
     // so that case is left to the test below.

@@ -19,9 +19,7 @@ namespace {
 const QString kDefaultCaption = QStringLiteral("Bellmora ヘルプ");
 constexpr int kPageRole = Qt::UserRole;
 
-QString PageKey(const QUrl& page) {
-    return page.path().toLower();
-}
+QString PageKey(const QUrl& page) { return page.path().toLower(); }
 
 // A contents line names its page relative to the contents file.
 QUrl EntryPage(const SitemapEntry& entry, const QUrl& contentsUrl) {
@@ -77,9 +75,12 @@ void HelpWindow::BuildToolBar() {
     bar->setMovable(false);
     bar->toggleViewAction()->setVisible(false);  // the bar stays
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    QAction* back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("戻る"));
-    QAction* forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("進む"));
-    contentsAction_ = bar->addAction(style()->standardIcon(QStyle::SP_FileDialogDetailedView), QStringLiteral("目次"));
+    QAction* back =
+        bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("戻る"));
+    QAction* forward =
+        bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("進む"));
+    contentsAction_ = bar->addAction(style()->standardIcon(QStyle::SP_FileDialogDetailedView),
+                                     QStringLiteral("目次"));
     back->setShortcut(QKeySequence::Back);
     forward->setShortcut(QKeySequence::Forward);
     back->setEnabled(false);
@@ -102,7 +103,8 @@ void HelpWindow::BuildContents(const Contents& contents) {
     contentsAction_->setChecked(hasContents);
 }
 
-QTreeWidgetItem* HelpWindow::AddEntry(const SitemapEntry& entry, const QUrl& contentsUrl, QTreeWidgetItem* parent) {
+QTreeWidgetItem* HelpWindow::AddEntry(const SitemapEntry& entry, const QUrl& contentsUrl,
+                                      QTreeWidgetItem* parent) {
     auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem();
     item->setText(0, QString::fromStdU16String(entry.name));
     const QUrl page = EntryPage(entry, contentsUrl);
@@ -123,7 +125,8 @@ QUrl HelpWindow::ChooseStartPage(const Contents& contents) const {
     return FirstHeldPage(contents.entries, contents.url);
 }
 
-QUrl HelpWindow::FirstHeldPage(const std::vector<SitemapEntry>& entries, const QUrl& contentsUrl) const {
+QUrl HelpWindow::FirstHeldPage(const std::vector<SitemapEntry>& entries,
+                               const QUrl& contentsUrl) const {
     for (const SitemapEntry& entry : entries) {
         const QUrl page = EntryPage(entry, contentsUrl);
         if (page.isValid() && browser_->HasPage(page)) return page;

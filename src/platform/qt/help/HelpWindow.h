@@ -44,7 +44,8 @@ private:
     void BuildPanes();
     void BuildToolBar();
     void BuildContents(const Contents& contents);
-    QTreeWidgetItem* AddEntry(const SitemapEntry& entry, const QUrl& contentsUrl, QTreeWidgetItem* parent);
+    QTreeWidgetItem* AddEntry(const SitemapEntry& entry, const QUrl& contentsUrl,
+                              QTreeWidgetItem* parent);
     QUrl ChooseStartPage(const Contents& contents) const;
     QUrl FirstHeldPage(const std::vector<SitemapEntry>& entries, const QUrl& contentsUrl) const;
     void OpenEntry(QTreeWidgetItem* item);

@@ -12,12 +12,17 @@ namespace bellmora {
 
 namespace {
 
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\f'; }
-bool IsNameChar(char16_t c) { return !IsBlank(c) && c != u'>' && c != u'/' && c != u'=' && c != u'<'; }
+bool IsBlank(char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\f';
+}
+bool IsNameChar(char16_t c) {
+    return !IsBlank(c) && c != u'>' && c != u'/' && c != u'=' && c != u'<';
+}
 bool IsUnquotedValueChar(char16_t c) { return !IsBlank(c) && c != u'>'; }
 
 const std::pair<std::u16string_view, char16_t> kNamedReferences[] = {
-    {u"amp", u'&'}, {u"lt", u'<'}, {u"gt", u'>'}, {u"quot", u'"'}, {u"apos", u'\''}, {u"nbsp", u'\u00A0'},
+    {u"amp", u'&'},  {u"lt", u'<'},    {u"gt", u'>'},
+    {u"quot", u'"'}, {u"apos", u'\''}, {u"nbsp", u'\u00A0'},
 };
 
 void AppendCodePoint(std::u16string& out, std::uint32_t code) {
@@ -65,8 +70,9 @@ constexpr std::size_t kMaxReferenceBody = 10;
 std::u16string ResolveReferences(std::u16string_view text) {
     std::u16string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const std::size_t end = text[i] == u'&' ? text.substr(i + 1, kMaxReferenceBody + 1).find(u';')
-                                                 : std::u16string_view::npos;
+        const std::size_t end = text[i] == u'&'
+                                    ? text.substr(i + 1, kMaxReferenceBody + 1).find(u';')
+                                    : std::u16string_view::npos;
         if (end != std::u16string_view::npos && AppendReference(out, text.substr(i + 1, end))) {
             i += end + 1;
             continue;

@@ -24,13 +24,16 @@ void ShowWarningBox(QWidget* owner, const QString& caption, const QString& text)
 }
 
 QString CannotOpenText(const std::u16string& helpFile) {
-    return QStringLiteral("ヘルプファイル（%1）を開けませんでした").arg(QString::fromStdU16String(helpFile));
+    return QStringLiteral("ヘルプファイル（%1）を開けませんでした")
+        .arg(QString::fromStdU16String(helpFile));
 }
 
 }  // namespace
 
 QtHelp::QtHelp(QWidget* owner)
-    : QtHelp([owner](const QString& caption, const QString& text) { ShowWarningBox(owner, caption, text); }) {
+    : QtHelp([owner](const QString& caption, const QString& text) {
+          ShowWarningBox(owner, caption, text);
+      }) {
     owner_ = owner;
 }
 
@@ -62,12 +65,15 @@ void QtHelp::CloseAll(const std::u16string&) {
 }
 
 std::unique_ptr<HelpWindow> QtHelp::OpenWindow(const std::u16string& helpFile) const {
-    const std::filesystem::path programFolder(QCoreApplication::applicationDirPath().toStdU16String());
-    const std::optional<std::filesystem::path> location = FindHelpFile(helpFile, HelpFolders(programFolder));
+    const std::filesystem::path programFolder(
+        QCoreApplication::applicationDirPath().toStdU16String());
+    const std::optional<std::filesystem::path> location =
+        FindHelpFile(helpFile, HelpFolders(programFolder));
     if (!location) return nullptr;
     std::optional<ChmArchive> archive = ChmArchive::Open(*location);
     if (!archive) return nullptr;
-    auto window = std::make_unique<HelpWindow>(std::make_shared<const ChmArchive>(std::move(*archive)));
+    auto window =
+        std::make_unique<HelpWindow>(std::make_shared<const ChmArchive>(std::move(*archive)));
     // Over the program's window, as a help window over its caller: the window manager (and
     // a Wayland compositor, which places windows itself) keeps it in front of its owner.
     if (owner_) window->setParent(owner_, window->windowFlags() | Qt::Window);

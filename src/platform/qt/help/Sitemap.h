@@ -11,8 +11,9 @@ namespace bellmora {
 
 // One line of a help file's table of contents.
 struct SitemapEntry {
-    std::u16string name;   // the text shown
-    std::u16string local;  // the page it opens, as written (relative to the contents file); may be empty
+    std::u16string name;  // the text shown
+    std::u16string
+        local;  // the page it opens, as written (relative to the contents file); may be empty
     std::vector<SitemapEntry> children;
 };
 
