@@ -55,9 +55,7 @@ public:
     // While locked, neither the mouse nor the keyboard can move the list's selection.
     virtual void LockFileList(bool locked) = 0;
 
-    // The input box. Setting a different text raises its change event at once (nested).
-    virtual std::u16string InputText() const = 0;
-    virtual void SetInputText(const std::u16string& text) = 0;
+    // The input box, which reports what each key or input-method commit types.
     virtual void FocusInput() = 0;
     // While set, Tab and Shift+Tab in the input box type a tab ("\t") instead of moving
     // the focus on. The Enter key always types a line end ("\n") there.

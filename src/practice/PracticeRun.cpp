@@ -10,6 +10,7 @@
 #include "RecordRun.h"
 #include "SpokenText.h"
 #include "Text.h"
+#include "TypingUnit.h"
 
 namespace bellmora {
 
@@ -104,12 +105,8 @@ void OnCountdownTick(WindowState& st, Platform& p) {
     p.speech.Announce(spoken);
 }
 
-void OnInputChange(WindowState& st, Platform& p) {
-    const std::u16string typed = p.ui.InputText();
-    // The emptying below is a change too, handled nested: it types nothing.
-    if (typed.empty()) return;
+void OnInputChange(WindowState& st, Platform& p, std::u16string_view typed) {
     const RunPoint before{st.intPos, st.blnTyping};
-    p.ui.SetInputText(u"");
     // A converted word arrives as one commit: it counts as its characters typed one by one,
     // each checked in turn. A run that ends on one of them takes nothing after it, as the
     // focus would have left the box by then.

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <string_view>
+
 #include "Platform.h"
 #include "WindowState.h"
 
@@ -15,10 +17,10 @@ void OnStartClick(WindowState& st, Platform& p);
 // Tick of the countdown timer (tmrStart, 1000 ms).
 void OnCountdownTick(WindowState& st, Platform& p);
 
-// Change of the input box (txtInpKey): empties the box and checks what was typed against
-// the expected character, one character after another for a commit of several; each hit
-// finishes the waiting step at once.
-void OnInputChange(WindowState& st, Platform& p);
+// What one key or input-method commit typed into the input box (txtInpKey), checked
+// against the expected character, one character after another for a commit of several;
+// each hit finishes the waiting step at once.
+void OnInputChange(WindowState& st, Platform& p, std::u16string_view typed);
 
 // Escape in the input box: abandons a countdown or a timed run, keeping nothing of it, and
 // returns the text to its first character.

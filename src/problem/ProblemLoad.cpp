@@ -6,6 +6,7 @@
 #include "ItemReader.h"
 #include "LoadHistory.h"
 #include "Text.h"
+#include "TypingUnit.h"
 
 namespace bellmora {
 

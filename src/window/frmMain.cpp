@@ -134,7 +134,13 @@ void frmMain::WireEvents() {
     connect(widgets_.filMondai, &FileListBox::entered, this, [this] { Dispatch(OnFileListEnter); });
     connect(widgets_.txtInpKey, &InputBox::escapePressed, this,
             [this] { Dispatch(OnInputEscape); });
-    connect(widgets_.txtInpKey, &InputBox::textChanged, this, [this] { Dispatch(OnInputChange); });
+    connect(widgets_.txtInpKey, &InputBox::typed, this, [this](const QString& text) {
+        Dispatch([&text](WindowState& st, Platform& p) {
+            OnInputChange(st, p,
+                          std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                              static_cast<std::size_t>(text.size())));
+        });
+    });
     connect(&tmrStart_, &QTimer::timeout, this, [this] { Dispatch(OnCountdownTick); });
     connect(&timer2_, &QTimer::timeout, this, &frmMain::OnTypingTimer);
     connect(new HistoryChartOpener(*widgets_.lstRireki), &HistoryChartOpener::requested, this,
@@ -142,8 +148,13 @@ void frmMain::WireEvents() {
 }
 
 void frmMain::Dispatch(Handler handler) {
+    Dispatch([handler](WindowState& st, Platform& p) { handler(st, p); });
+}
+
+template <class Handle>
+void frmMain::Dispatch(Handle&& handle) {
     if (app_.HasQuit()) return;  // the program has ended; late events reach no handler
-    handler(state_, platform_);
+    handle(state_, platform_);
     // An open chart follows the history, and goes with the help windows at the end.
     if (app_.HasQuit()) return chart_.Close();
     FollowRecordChart(state_, platform_, chart_, charted_);

@@ -52,6 +52,9 @@ private:
     void SetUpWindow();
     void WireEvents();
     void Dispatch(Handler handler);
+    // A handler that takes more than the state and the platform, bound by a lambda.
+    template <class Handle>
+    void Dispatch(Handle&& handle);
     void OpenRecordChart();
     void OnTypingTimer();
 

@@ -3,7 +3,6 @@
 
 #include "FakePlatform.h"
 
-#include "PracticeRun.h"
 #include "WindowCommands.h"
 
 namespace bellmora::test {
@@ -81,10 +80,6 @@ bool FakeTextFiles::Truncate(const std::u16string& name) {
     if (unwritable.count(name)) return false;
     files[name].clear();
     return true;
-}
-
-FakeWindow::FakeWindow() {
-    ui.onInputChange = [this] { OnInputChange(st, platform); };
 }
 
 void FakeWindow::Load() { OnLoad(st, platform); }

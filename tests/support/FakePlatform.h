@@ -30,14 +30,11 @@ public:
     Focus focus = Focus::None;
     std::u16string selectedFileName;
     bool fileListLocked = false;
-    std::u16string inputText;
     bool inputKeepsTab = false;
     std::vector<std::u16string> history;
     int historyTopIndex = 0;
     bool imageVisible[4] = {false, true, true, true};  // all three shown at first
     bool countdownTimerEnabled = true;
-    // Raised on every change of the input box, as the window's change event.
-    std::function<void()> onInputChange;
 
     void SetCaption(Label label, const std::u16string& caption) override {
         captions[label] = caption;
@@ -63,12 +60,6 @@ public:
     std::u16string SelectedFileName() const override { return selectedFileName; }
     void FocusFileList() override { focus = Focus::FileList; }
     void LockFileList(bool locked) override { fileListLocked = locked; }
-    std::u16string InputText() const override { return inputText; }
-    void SetInputText(const std::u16string& text) override {
-        if (text == inputText) return;  // no change, no event
-        inputText = text;
-        if (onInputChange) onInputChange();
-    }
     void FocusInput() override { focus = Focus::Input; }
     void SetInputKeepsTab(bool keep) override { inputKeepsTab = keep; }
     int HistoryCount() const override { return static_cast<int>(history.size()); }
@@ -176,7 +167,6 @@ struct FakeWindow {
     Platform platform{ui, dialogs, sound, clock, files, help, app, speech};
     WindowState st;
 
-    FakeWindow();
     // The state right after the window's Load.
     void Load();
 };

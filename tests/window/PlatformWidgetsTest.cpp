@@ -159,18 +159,6 @@ protected:
     }()};
 };
 
-TEST_F(ControlsOverWidgets, SettingTheInputTextRaisesTheChangeAtOnceOnlyWhenItChanges) {
-    QSignalSpy changes(&box_, &InputBox::textChanged);
-    controls_.SetInputText(u"あ");
-    EXPECT_EQ(changes.count(), 1);
-    controls_.SetInputText(u"あ");
-    EXPECT_EQ(changes.count(), 1);
-    controls_.SetInputText(u"");
-    EXPECT_EQ(changes.count(), 2);
-    controls_.SetInputText(u"");
-    EXPECT_EQ(changes.count(), 2);
-}
-
 TEST_F(ControlsOverWidgets, HistoryTakesTensOfThousandsOfLinesAtOnceAndScrollsToARow) {
     history_.setUniformItemSizes(true);
     history_.setGeometry(0, 0, 419, 134);

@@ -123,7 +123,6 @@ TEST_F(PracticeRun, TypedToTheEndLeavesTheWindowIdleWithStartFocused) {
     EXPECT_EQ(QApplication::focusWidget(), Control("cmdStart"));
     EXPECT_EQ(Caption("lblNokori"), u"4");
     EXPECT_EQ(Caption("lblMondai"), u"aBあい");
-    EXPECT_EQ(Control<InputBox>("txtInpKey")->text(), QString());
     EXPECT_EQ(Control<QListWidget>("lstRireki")->count(), 1);
 
     // Escape leaves the next countdown, and Start is ready again.
@@ -260,7 +259,6 @@ TEST_F(WindowEvents, CompositionShowsBelowTheNextCharacterUntilCommitted) {
     EXPECT_TRUE(view->geometry().contains(cursor.center())) << cursor.x() << "," << cursor.y();
     EXPECT_GT(cursor.x(), view->x() + view->width() / 2);  // after the second of three characters
     EXPECT_EQ(w.state().intPos, 1);
-    EXPECT_EQ(box->text(), QString());
 
     QInputMethodEvent commit;
     commit.setCommitString(QStringLiteral(u"今"));

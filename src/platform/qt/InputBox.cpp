@@ -36,10 +36,8 @@ InputBox::InputBox(QWidget* parent) : QWidget(parent) {
     setBackgroundRole(QPalette::Base);
 }
 
-void InputBox::setText(const QString& text) {
-    if (text == text_) return;
-    text_ = text;
-    emit textChanged(text_);
+void InputBox::type(const QString& text) {
+    if (!text.isEmpty()) emit typed(text);
 }
 
 void InputBox::showCompositionBelow(const QWidget& anchor) {
@@ -55,7 +53,7 @@ bool InputBox::event(QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
         if (tab && !WithControlOrAlt(*key)) {
-            setText(QStringLiteral("\t"));
+            type(QStringLiteral("\t"));
             return true;
         }
     }
@@ -64,14 +62,13 @@ bool InputBox::event(QEvent* event) {
 
 void InputBox::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && !WithControlOrAlt(*event)) return setText(QStringLiteral("\n"));
+    if (enter && !WithControlOrAlt(*event)) return type(QStringLiteral("\n"));
     const bool composing = composition_ && !composition_->composition().isEmpty();
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && !composing)
         return emit escapePressed();
     // What a text box would insert: printable text without a shortcut modifier.
     const QString typed = event->text();
-    if (StartsPrintable(typed) && !(event->modifiers() & Qt::ControlModifier))
-        return setText(typed);
+    if (StartsPrintable(typed) && !(event->modifiers() & Qt::ControlModifier)) return type(typed);
     event->ignore();
 }
 
@@ -81,7 +78,7 @@ void InputBox::keyReleaseEvent(QKeyEvent* event) { event->accept(); }
 void InputBox::inputMethodEvent(QInputMethodEvent* event) {
     // Shown first: a commit may end the run and open a message box before it returns.
     if (composition_) composition_->setComposition(event->preeditString(), event->attributes());
-    if (!event->commitString().isEmpty()) setText(event->commitString());
+    if (!event->commitString().isEmpty()) type(event->commitString());
     event->accept();
 }
 

@@ -10,21 +10,19 @@
 
 namespace bellmora {
 
-// The input box of a run (txtInpKey): it looks like a text box, but holds only what the
-// last key or input-method commit typed, until the window empties it, and each change of
-// that text is reported. A line edit would lay its text out and repaint itself for every
-// keystroke, for a box too narrow to read. Enter types a line end ("\n"), and while the
-// box keeps Tab, Tab and Shift+Tab type a tab instead of moving the focus on. A commit of
-// several characters (a converted word) is one change. The input method's composition is
-// shown in a view of its own.
+// The input box of a run (txtInpKey): it looks like a text box, but keeps no text: what
+// each key or input-method commit types is reported at once. A line edit would lay its
+// text out and repaint itself for every keystroke, for a box too narrow to read. Enter types a line
+// end ("\n"), and while the box keeps Tab, Tab and Shift+Tab type a tab instead of moving the focus
+// on. A commit of several characters (a converted word) is reported as one. The input method's
+// composition is shown in a view of its own.
 class InputBox final : public QWidget {
     Q_OBJECT
 public:
     explicit InputBox(QWidget* parent = nullptr);
 
-    const QString& text() const { return text_; }
-    // Raises textChanged before it returns, when the text changes.
-    void setText(const QString& text);
+    // Reports what one key or commit typed (raises typed before it returns).
+    void type(const QString& text);
 
     // The next character to type as the window shows it, which names the box to
     // assistive technology.
@@ -43,7 +41,7 @@ public:
     QSize sizeHint() const override;
 
 signals:
-    void textChanged(const QString& text);
+    void typed(const QString& text);
     // Escape outside a composition (the input method's own Escape cancels that).
     void escapePressed();
 
@@ -57,7 +55,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QString text_;
     QString next_;
     bool keepsTab_ = false;
     QPointer<CompositionView> composition_;

@@ -70,14 +70,6 @@ void QtControls::FocusFileList() { w_.filMondai->setFocus(Qt::OtherFocusReason);
 
 void QtControls::LockFileList(bool locked) { w_.filMondai->setLocked(locked); }
 
-std::u16string QtControls::InputText() const { return w_.txtInpKey->text().toStdU16String(); }
-
-void QtControls::SetInputText(const std::u16string& text) {
-    const QString wanted = ToQt(text);
-    if (wanted == w_.txtInpKey->text()) return;  // no change, no change event
-    w_.txtInpKey->setText(wanted);               // raises textChanged before it returns
-}
-
 void QtControls::FocusInput() { w_.txtInpKey->setFocus(Qt::OtherFocusReason); }
 
 void QtControls::SetInputKeepsTab(bool keep) { w_.txtInpKey->setKeepsTab(keep); }

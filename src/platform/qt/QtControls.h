@@ -48,8 +48,6 @@ public:
     void FocusFileList() override;
     void LockFileList(bool locked) override;
 
-    std::u16string InputText() const override;
-    void SetInputText(const std::u16string& text) override;
     void FocusInput() override;
     void SetInputKeepsTab(bool keep) override;
 
