@@ -37,7 +37,7 @@ T* Find(const ControlMap& controls, std::string_view name) {
 // What the pictures show, for assistive technology; the next character's own name is the
 // character.
 void NamePictures(const ControlMap& c, const QtControlSet& set) {
-    for (int i = 1; i <= 3; ++i) {
+    for (int i = 1; i <= kLights; ++i) {
         const std::u16string_view word = LightWord(i);
         set.imgStart.at(static_cast<std::size_t>(i))
             ->setAccessibleName(
@@ -69,7 +69,7 @@ QtControlSet CreateControls(QWidget& window, QTimer& tmrStart) {
     // Below the next character, where the typist looks.
     set.txtInpKey->showCompositionBelow(*set.labels.at(static_cast<std::size_t>(Label::Inpkey)));
     set.lstRireki = Find<QListWidget>(c, "lstRireki");
-    for (int i = 1; i <= 3; ++i) {
+    for (int i = 1; i <= kLights; ++i) {
         const std::string name = "imgStart(" + std::to_string(i) + ")";
         set.imgStart.at(static_cast<std::size_t>(i)) = Find<QWidget>(c, name);
     }
