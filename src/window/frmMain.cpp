@@ -87,7 +87,7 @@ frmMain::frmMain(std::unique_ptr<TextFiles> files, int countdownInterval)
       dialogs_(this, &speech_),
       files_(files ? std::move(files) : std::make_unique<QtTextFiles>()),
       help_(this),
-      chart_(this),
+      chart_(this, dialogs_),
       app_(this),
       platform_{controls_, dialogs_, sound_, clock_, *files_, help_, app_, speech_} {
     SetUpWindow();
