@@ -3,6 +3,8 @@
 
 #include "SpokenText.h"
 
+#include <iterator>
+
 namespace bellmora {
 
 std::u16string SpokenUnit(std::u16string_view unit) {
@@ -16,7 +18,7 @@ std::u16string SpokenUnit(std::u16string_view unit) {
 std::u16string_view LightWord(int index) {
     // A Japanese traffic light's go lamp is called blue.
     static constexpr std::u16string_view kWords[] = {u"赤", u"黄", u"青"};
-    return index >= 1 && index <= 3 ? kWords[index - 1] : std::u16string_view();
+    return index >= 1 && index <= std::ssize(kWords) ? kWords[index - 1] : std::u16string_view();
 }
 
 }  // namespace bellmora

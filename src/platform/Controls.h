@@ -9,6 +9,9 @@
 
 namespace bellmora {
 
+// The countdown's traffic lights: red, yellow and green, one a second.
+inline constexpr int kLights = 3;
+
 // The labels whose captions the logic writes.
 enum class Label {
     Inpkey,   // lblInpkey: the next character to type
@@ -67,7 +70,7 @@ public:
     virtual void AppendHistory(const std::vector<std::u16string>& lines) = 0;
     virtual void SetHistoryTopIndex(int index) = 0;
 
-    // The traffic lights, index 1 (red) to 3 (green).
+    // The traffic lights, index 1 (red) to kLights (green).
     virtual void SetStartImageVisible(int index, bool visible) = 0;
     // The countdown timer tmrStart.
     virtual void SetCountdownTimerEnabled(bool enabled) = 0;

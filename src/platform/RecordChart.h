@@ -21,6 +21,7 @@ struct RecordChartContent {
     std::vector<double> speed;       // characters per second of each run
     std::vector<double> bestSoFar;   // a step line
     std::vector<double> recentMean;  // a smooth line
+    std::u16string recentMeanName;   // its name in the legend
     std::u16string figures;          // the line under the chart
 };
 

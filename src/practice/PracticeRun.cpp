@@ -88,12 +88,12 @@ void OnStartClick(WindowState& st, Platform& p) {
 
 void OnCountdownTick(WindowState& st, Platform& p) {
     if (st.blnCountdown != Flag::True) return;
-    for (int i = 1; i <= 3; ++i) p.ui.SetStartImageVisible(i, false);
+    for (int i = 1; i <= kLights; ++i) p.ui.SetStartImageVisible(i, false);
     st.intCount += 1;
     p.sound.Beep();
     p.ui.SetStartImageVisible(st.intCount, true);
     std::u16string spoken(LightWord(st.intCount));
-    if (st.intCount == 3) {
+    if (st.intCount == kLights) {
         p.ui.SetCountdownTimerEnabled(false);
         st.blnCountdown = Flag::False;
         st.intCount = 0;
@@ -129,7 +129,8 @@ void OnInputEscape(WindowState& st, Platform& p) {
     st.intCount = 0;
     st.blnTyping = Flag::False;
     st.blnHit = Flag::False;
-    for (int i = 1; i <= 3; ++i) p.ui.SetStartImageVisible(i, i == 3);  // as a run leaves them
+    for (int i = 1; i <= kLights; ++i)
+        p.ui.SetStartImageVisible(i, i == kLights);  // as a run leaves them
     ShowTextFromStart(st, p);
     p.ui.LockFileList(false);
     p.ui.SetStartEnabled(true);

@@ -27,6 +27,11 @@ double RecentMeanAt(std::span<const double> speeds, std::size_t last) {
 
 std::u16string Speed(double value) { return FormatFixed(value, 3); }
 
+// "直近10回" and "最初の10回", with the count the figures take.
+std::u16string RunsText(std::u16string_view which) {
+    return std::u16string(which) + IntegerText(static_cast<std::int64_t>(kRecentRuns)) + u"回";
+}
+
 // From the first ten runs to the last ten, as a signed percentage. With ten runs or
 // fewer both are the same runs, and there is nothing to compare.
 std::u16string ChangeText(std::span<const double> speeds) {
@@ -54,13 +59,16 @@ ProgressSeries BuildProgressSeries(std::span<const double> speeds) {
     return series;
 }
 
+std::u16string RecentMeanName() { return RunsText(u"直近") + u"の平均"; }
+
 std::u16string FormatProgressFigures(std::span<const double> speeds) {
     if (speeds.empty()) return {};
     const double best = *std::max_element(speeds.begin(), speeds.end());
     const auto recent = speeds.last(std::min(speeds.size(), kRecentRuns));
     return IntegerText(static_cast<std::int64_t>(speeds.size())) + u"回　最速 " + Speed(best) +
-           u"　平均 " + Speed(Mean(speeds)) + u"　直近10回の平均 " + Speed(Mean(recent)) +
-           u"（タイプ／秒）　最初の10回→直近10回 " + ChangeText(speeds);
+           u"　平均 " + Speed(Mean(speeds)) + u"　" + RecentMeanName() + u" " +
+           Speed(Mean(recent)) + u"（タイプ／秒）　" + RunsText(u"最初の") + u"→" +
+           RunsText(u"直近") + u" " + ChangeText(speeds);
 }
 
 }  // namespace bellmora

@@ -21,6 +21,9 @@ struct ProgressSeries {
 // Speeds are characters per second, one per run, oldest first.
 ProgressSeries BuildProgressSeries(std::span<const double> speeds);
 
+// The recent mean's name: "直近10回の平均".
+std::u16string RecentMeanName();
+
 // The line of figures under the chart: runs, best, mean of all, mean of the last ten,
 // and the change from the first ten runs to the last ten. Empty without a run.
 std::u16string FormatProgressFigures(std::span<const double> speeds);

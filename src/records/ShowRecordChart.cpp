@@ -37,6 +37,7 @@ RecordChartContent BuildRecordChart(const std::u16string& problemName, TextFiles
     ProgressSeries series = BuildProgressSeries(content.speed);
     content.bestSoFar = std::move(series.bestSoFar);
     content.recentMean = std::move(series.recentMean);
+    content.recentMeanName = RecentMeanName();
     content.figures = FormatProgressFigures(content.speed);
     return content;
 }

@@ -5,15 +5,13 @@
 
 #include <array>
 
+#include "FontNames.h"
+
 namespace bellmora {
 
 namespace {
 
 using K = ControlKind;
-
-constexpr std::u16string_view kPGothic = u"ＭＳ Ｐゴシック";
-constexpr std::u16string_view kGothic = u"ＭＳ ゴシック";
-constexpr std::u16string_view kTimes = u"Times New Roman";
 
 constexpr Rgb kNavy{0, 0, 128};
 constexpr Rgb kTeal{0, 128, 128};
@@ -22,10 +20,10 @@ constexpr Rgb kWhite{255, 255, 255};
 constexpr Rgb kLightYellow{255, 255, 192};
 constexpr Rgb kLightGreen{192, 255, 192};
 
-constexpr FontDesign kFrameFont{kPGothic, 11.25};
-constexpr FontDesign kSummaryFont{kPGothic, 11.25};
-constexpr FontDesign kLastRunHeadingFont{kPGothic, 14.25};
-constexpr FontDesign kLastRunValueFont{kPGothic, 18};
+constexpr FontDesign kFrameFont{kPGothicFace, 11.25};
+constexpr FontDesign kSummaryFont{kPGothicFace, 11.25};
+constexpr FontDesign kLastRunHeadingFont{kPGothicFace, 14.25};
+constexpr FontDesign kLastRunValueFont{kPGothicFace, 18};
 
 // One row of the design table: Row(kind, name, container, rect) followed by the
 // properties that differ from the defaults.
@@ -142,17 +140,19 @@ const std::array<ControlDesign, 37> kControls{
     TrafficLight("imgStart(2)", ":/pictures/light-yellow.svg"),
     TrafficLight("imgStart(3)", ":/pictures/light-green.svg"),
     Row(K::Label, "lblInpkey", "Frame1", {150, 765, 1365, 1740})
-        .Font({kTimes, 72, true})
+        .Font({kTimesFace, 72, true})
         .Fore(kTeal)
         .Border()
         .Centred()
         .Tab(6),
     Row(K::Label, "lblMondai", "Frame1", {1590, 1980, 7335, 540})
-        .Font({kTimes, 20.25, true})
+        .Font({kTimesFace, 20.25, true})
         .Border()
         .ToolTip(u"クリックで表示／非表示を切り替えます")
         .Tab(5),
-    Row(K::TextBox, "txtInpKey", "Frame1", {8910, 1980, 105, 530}).Font({kPGothic, 8.25}).Tab(30),
+    Row(K::TextBox, "txtInpKey", "Frame1", {8910, 1980, 105, 530})
+        .Font({kPGothicFace, 8.25})
+        .Tab(30),
     Row(K::Frame, "Frame2", "Frame1", {1575, 180, 3750, 1770}).Tab(11),  // no outline
     SummaryHeading("lblMidashi(0)", 270, u" トータル回数", 17),
     SummaryValue("lblToKaisu", 270, 14),
@@ -175,7 +175,7 @@ const std::array<ControlDesign, 37> kControls{
 
     // Remaining characters, problem list and history.
     Row(K::Label, "lblNokori", "Frame4", {90, 180, 3480, 1320})
-        .Font({kTimes, 65.25, true, true})
+        .Font({kTimesFace, 65.25, true, true})
         .Fore(kMaroon)
         .Centred()
         .Tab(29),
@@ -183,7 +183,9 @@ const std::array<ControlDesign, 37> kControls{
         .Font(kFrameFont)
         .ToolTip(u"クリックで問題を選択して下さい")
         .Tab(8),
-    Row(K::ListBox, "lstRireki", "Frame3", {135, 270, 6285, 2010}).Font({kGothic, 9.75}).Tab(10),
+    Row(K::ListBox, "lstRireki", "Frame3", {135, 270, 6285, 2010})
+        .Font({kGothicFace, 9.75})
+        .Tab(10),
 };
 
 constexpr WindowDesign kWindow{u"Bellmora", 9465, 6780, ":/pictures/icon.svg"};

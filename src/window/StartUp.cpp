@@ -15,6 +15,7 @@
 #include <QTranslator>
 
 #include "CaptionLabelAccessible.h"
+#include "FontNames.h"
 #include "InputBoxAccessible.h"
 
 // At global scope, outside every namespace: the resource initialiser is declared there.
@@ -26,9 +27,9 @@ namespace {
 
 // The window keeps the Windows face names; these are the nearest faces on this system.
 void SubstituteFonts() {
-    QFont::insertSubstitution(QStringLiteral(u"ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
-    QFont::insertSubstitution(QStringLiteral(u"ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+    QFont::insertSubstitution(QStringView(kPGothicFace).toString(), QStringLiteral("IPAPGothic"));
+    QFont::insertSubstitution(QStringView(kGothicFace).toString(), QStringLiteral("IPAGothic"));
+    QFont::insertSubstitution(QStringView(kTimesFace).toString(),
                               QStringLiteral("Liberation Serif"));
 }
 
@@ -73,7 +74,7 @@ void LoadPictures() {
 
 void PrepareApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Bellmora"));
-    QApplication::setApplicationVersion(QStringLiteral("1.02"));
+    QApplication::setApplicationVersion(QStringLiteral(BELLMORA_VERSION_TEXT));
     LoadPictures();
     QApplication::setWindowIcon(PictureIcon(QStringLiteral(":/pictures/icon.svg")));
     LoadJapaneseQtTexts(app);

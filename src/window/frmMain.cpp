@@ -37,7 +37,7 @@ T* Find(const ControlMap& controls, std::string_view name) {
 // What the pictures show, for assistive technology; the next character's own name is the
 // character.
 void NamePictures(const ControlMap& c, const QtControlSet& set) {
-    for (int i = 1; i <= 3; ++i) {
+    for (int i = 1; i <= kLights; ++i) {
         const std::u16string_view word = LightWord(i);
         set.imgStart.at(static_cast<std::size_t>(i))
             ->setAccessibleName(
@@ -69,7 +69,7 @@ QtControlSet CreateControls(QWidget& window, QTimer& tmrStart) {
     // Below the next character, where the typist looks.
     set.txtInpKey->showCompositionBelow(*set.labels.at(static_cast<std::size_t>(Label::Inpkey)));
     set.lstRireki = Find<QListWidget>(c, "lstRireki");
-    for (int i = 1; i <= 3; ++i) {
+    for (int i = 1; i <= kLights; ++i) {
         const std::string name = "imgStart(" + std::to_string(i) + ")";
         set.imgStart.at(static_cast<std::size_t>(i)) = Find<QWidget>(c, name);
     }
@@ -87,7 +87,7 @@ frmMain::frmMain(std::unique_ptr<TextFiles> files, int countdownInterval)
       dialogs_(this, &speech_),
       files_(files ? std::move(files) : std::make_unique<QtTextFiles>()),
       help_(this),
-      chart_(this),
+      chart_(this, dialogs_),
       app_(this),
       platform_{controls_, dialogs_, sound_, clock_, *files_, help_, app_, speech_} {
     SetUpWindow();

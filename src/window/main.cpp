@@ -3,6 +3,7 @@
 
 #include <QApplication>
 
+#include "ChmIsolatedUnpack.h"
 #include "StartUp.h"
 #include "frmMain.h"
 
@@ -15,6 +16,8 @@ constexpr int kCountdownInterval = bellmora::frmMain::kCountdownInterval;
 #endif
 
 int main(int argc, char* argv[]) {
+    // Started again as the help file's unpacker, before anything of the window.
+    if (const std::optional<int> code = bellmora::ServeAsChmUnpacker(argc, argv)) return *code;
     QApplication app(argc, argv);
     bellmora::PrepareApplication(app);
     // Creates the controls and runs the window's Load.

@@ -3,6 +3,8 @@
 
 // Arbitrary bytes as a help file: opened as the viewer opens it (chmlib in a child
 // process), and fed straight to the parsers that work on what comes out of it.
+#include <unistd.h>
+
 #include <string>
 #include <string_view>
 
@@ -12,7 +14,9 @@
 #include "FuzzFolder.h"
 #include "Sitemap.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    // Started again as the help file's unpacker.
+    if (const std::optional<int> code = bellmora::ServeAsChmUnpacker(*argc, *argv)) _exit(*code);
     bellmora::fuzz::EnterPrivateFolder();
     return 0;
 }

@@ -23,9 +23,12 @@ for f in bin/bellmora bin/bellmora-desktop share/bellmora/QorvHelp.chm \
     [ -e "$prefix/$f" ] || fail "missing $f"
 done
 
-# The record chart's module, which the program loads from its library folder.
-compgen -G "$prefix/lib*/bellmora/bellmora-chart.so" >/dev/null ||
-    compgen -G "$prefix/lib/*/bellmora/bellmora-chart.so" >/dev/null || fail "missing bellmora-chart.so"
+# The record chart's plugin, which the program loads from its library folder: a Qt plugin
+# of the chart's interface (its metadata names it), or QPluginLoader refuses it.
+plugin=$(compgen -G "$prefix/lib*/bellmora/bellmora-chart.so" ||
+         compgen -G "$prefix/lib/*/bellmora/bellmora-chart.so") || fail "missing bellmora-chart.so"
+grep -qa 'org\.bellmora\.Bellmora\.RecordChartFactory/' "$plugin" ||
+    fail "bellmora-chart.so is not the record chart's plugin"
 
 desktop-file-validate "$prefix/share/applications/org.bellmora.Bellmora.desktop"
 # Bellmora has no web site, and a made-up address would send users nowhere. appstreamcli

@@ -12,7 +12,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include "FakePlatform.h"
 #include "GuiTest.h"
+#include "chart/QtRecordChart.h"
 
 namespace bellmora::test {
 namespace {
@@ -47,6 +49,21 @@ protected:
         ASSERT_EQ(window().state().blnTyping, Flag::False);
     }
 };
+
+TEST(RecordChartPlugin, MissingPluginIsToldInTheProgramsMessageBox) {
+    const QStringList paths = QCoreApplication::libraryPaths();
+    QCoreApplication::setLibraryPaths({});
+    FakeDialogs dialogs;
+    QtRecordChart chart(nullptr, dialogs);
+    chart.Show({});
+    QCoreApplication::setLibraryPaths(paths);
+    EXPECT_FALSE(chart.IsShown());
+    EXPECT_EQ(
+        dialogs.shown,
+        (std::vector<Message>{{u"記録グラフを開けませんでした。グラフの部品（bellmora-chart）が"
+                               u"見つからないか、読み込めません。",
+                               u"Bellmora", MessageIcon::Warning, MessageButtons::Ok}}));
+}
 
 TEST_F(RecordChartTest, OpensFromTheHistoryFollowsItAndClosesOnEnd) {
     WriteFile(QStringLiteral("drill.txt"), "ab");

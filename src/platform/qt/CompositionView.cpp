@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "FontNames.h"
+
 namespace bellmora {
 
 namespace {
@@ -17,7 +19,7 @@ constexpr int kPadding = 6;  // pixels between the frame and the text
 CompositionView::CompositionView(QWidget* parent, QPoint anchor) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
-    QFont font(QStringLiteral(u"ＭＳ Ｐゴシック"));
+    QFont font(QStringView(kPGothicFace).toString());
     font.setPointSizeF(20);
     setFont(font);
     QPalette colours = palette();

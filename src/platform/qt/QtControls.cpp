@@ -91,7 +91,7 @@ void QtControls::SetHistoryTopIndex(int index) {
 }
 
 void QtControls::SetStartImageVisible(int index, bool visible) {
-    if (index < 1 || index > 3) return;
+    if (index < 1 || index > kLights) return;
     w_.imgStart.at(static_cast<std::size_t>(index))->setVisible(visible);
 }
 

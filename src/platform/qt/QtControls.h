@@ -27,7 +27,7 @@ struct QtControlSet {
     FileListBox* filMondai = nullptr;
     InputBox* txtInpKey = nullptr;
     QListWidget* lstRireki = nullptr;
-    std::array<QWidget*, 4> imgStart{};  // 1 to 3; there is no picture 0
+    std::array<QWidget*, kLights + 1> imgStart{};  // 1 to kLights; there is no picture 0
     QTimer* tmrStart = nullptr;
 };
 

@@ -19,9 +19,7 @@ namespace bellmora {
 
 namespace {
 
-constexpr std::size_t kChunkSize = 64 * 1024;
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-constexpr char16_t kReplacement = u'\uFFFD';
 
 // An open file descriptor, closed when it goes out of scope.
 class Fd {
@@ -65,100 +63,32 @@ ssize_t ReadAt(int fd, char* buffer, std::size_t size, off_t offset) {
     return n;
 }
 
-bool StartsWithUtf8Bom(int fd) {
-    char head[3];
-    return ReadAt(fd, head, sizeof head, 0) == 3 && std::string_view(head, 3) == kUtf8Bom;
-}
-
-// How much of bytes ends on a character boundary, so a chunk never splits a character.
-using CompletePrefix = std::size_t (*)(std::string_view bytes);
-
-std::size_t Utf8CompletePrefix(std::string_view bytes) {
-    const std::size_t size = bytes.size();
-    for (std::size_t back = 1; back <= 3 && back <= size; ++back) {
-        const auto c = static_cast<unsigned char>(bytes[size - back]);
-        if ((c & 0xC0) == 0x80) continue;  // a continuation byte: look further back
-        const std::size_t length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
-        return length > back ? size - back : size;
-    }
-    return size;
-}
-
-bool IsCp932LeadByte(unsigned char c) {
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
-
-// Code page 932 cannot be split from the back (trail bytes look like lead bytes), so
-// scan from the front; bytes always starts on a character boundary.
-std::size_t Cp932CompletePrefix(std::string_view bytes) {
-    std::size_t i = 0;
-    while (i < bytes.size()) i += IsCp932LeadByte(static_cast<unsigned char>(bytes[i])) ? 2 : 1;
-    return i > bytes.size() ? bytes.size() - 1 : bytes.size();
-}
-
-void AppendDecoded(std::u16string& out, const QString& text) {
-    out.append(reinterpret_cast<const char16_t*>(text.utf16()),
-               static_cast<std::size_t>(text.size()));
-}
-
-enum class Pass { Clean, BadCharacters, ReadError };
-
-struct Decoding {
-    QStringDecoder& decoder;
-    CompletePrefix completePrefix;
-    off_t start;          // bytes to skip (a byte-order mark)
-    bool stopAtBadBytes;  // the file is only a guess in this encoding
-};
-
-// Decodes the file chunk by chunk into out, holding back a character cut by the end of
-// a chunk until the next one, so memory stays at one chunk beside the text.
-Pass DecodeFile(int fd, const Decoding& how, std::u16string& out) {
-    std::string buffer;
-    off_t offset = how.start;
-    for (;;) {
-        const std::size_t kept = buffer.size();
-        buffer.resize(kept + kChunkSize);
-        const ssize_t n = ReadAt(fd, buffer.data() + kept, kChunkSize, offset);
-        if (n < 0) return Pass::ReadError;
-        buffer.resize(kept + static_cast<std::size_t>(n));
+// The file's bytes, as many as it held when opened; nothing on a read error.
+std::optional<QByteArray> ReadAll(int fd, off_t size) {
+    QByteArray bytes(static_cast<qsizetype>(size), Qt::Uninitialized);
+    qsizetype got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n =
+            ReadAt(fd, bytes.data() + got, static_cast<std::size_t>(bytes.size() - got),
+                   static_cast<off_t>(got));
+        if (n < 0) return std::nullopt;
         if (n == 0) break;
-        offset += n;
-        const std::size_t whole = how.completePrefix(buffer);
-        AppendDecoded(
-            out, how.decoder.decode(QByteArrayView(buffer.data(), static_cast<qsizetype>(whole))));
-        if (how.stopAtBadBytes && how.decoder.hasError()) return Pass::BadCharacters;
-        buffer.erase(0, whole);
+        got += n;
     }
-    if (!buffer.empty()) out.push_back(kReplacement);  // the file ends inside a character
-    return buffer.empty() && !how.decoder.hasError() ? Pass::Clean : Pass::BadCharacters;
+    bytes.truncate(got);
+    return bytes;
 }
 
-constexpr auto kChunkFlags =
-    QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
-
-Pass DecodeUtf8(int fd, bool hasBom, std::u16string& out) {
-    QStringDecoder decoder(QStringConverter::Utf8, kChunkFlags);
-    const off_t start = hasBom ? static_cast<off_t>(kUtf8Bom.size()) : 0;
-    return DecodeFile(fd, {decoder, Utf8CompletePrefix, start, !hasBom}, out);
-}
-
-Pass DecodeCp932(int fd, std::u16string& out) {
-    // ICU's table for this name is Microsoft's: 0x8160 is U+FF5E, 0x5C stays a backslash.
-    QStringDecoder decoder("windows-31j", kChunkFlags);
-    if (!decoder.isValid()) return Pass::ReadError;
-    return DecodeFile(fd, {decoder, Cp932CompletePrefix, 0, false}, out);
-}
-
-TextFileContent Result(Pass pass, std::u16string text) {
-    switch (pass) {
-        case Pass::Clean:
-            return {ReadStatus::Ok, std::move(text)};
-        case Pass::BadCharacters:
-            return {ReadStatus::BadCharacters, std::move(text)};
-        case Pass::ReadError:
-            break;
-    }
-    return {ReadStatus::Unreadable, {}};
+// The whole text in one decode. A file cut short inside a character leaves that
+// character's bytes held in the decoder, waiting for the rest: a line end after them
+// brings them out, and the character counts as one that is no character.
+TextFileContent Decode(QStringDecoder decoder, QByteArrayView bytes) {
+    if (!decoder.isValid()) return {ReadStatus::Unreadable, {}};
+    QString text = decoder.decode(bytes);
+    const bool cutShort = QString(decoder.decode(QByteArrayView("\n"))) != QStringLiteral("\n");
+    if (cutShort) text += QChar::ReplacementCharacter;
+    const bool bad = cutShort || decoder.hasError();
+    return {bad ? ReadStatus::BadCharacters : ReadStatus::Ok, text.toStdU16String()};
 }
 
 }  // namespace
@@ -171,22 +101,22 @@ TextFileContent QtTextFiles::ReadText(const std::u16string& name) {
     struct stat info;
     if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return {ReadStatus::Unreadable, {}};
+    const std::optional<QByteArray> read = ReadAll(fd.get(), info.st_size);
+    if (!read) return {ReadStatus::Unreadable, {}};
 
-    std::u16string text;
-    text.reserve(static_cast<std::size_t>(info.st_size));  // never more characters than bytes
-    const bool hasBom = StartsWithUtf8Bom(fd.get());
-    Pass pass = DecodeUtf8(fd.get(), hasBom, text);
-    if (!hasBom && pass == Pass::BadCharacters) {
-        text.clear();
-        pass = DecodeCp932(fd.get(), text);
-    }
+    QByteArrayView bytes(*read);
     // Old DOS and Windows editors end a file with 0x1A. The byte is a character of its own in
-    // both encodings (never the second byte of a code page 932 pair), though ICU's code page
-    // 932 table gives it as U+001C.
-    char last = 0;
-    if (!text.empty() && ReadAt(fd.get(), &last, 1, info.st_size - 1) == 1 && last == '\x1A')
-        text.pop_back();
-    return Result(pass, std::move(text));
+    // both encodings (never the second byte of a code page 932 pair).
+    if (bytes.endsWith('\x1A')) bytes.chop(1);
+    if (bytes.startsWith(kUtf8Bom))
+        return Decode(
+            QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom),
+            bytes.sliced(static_cast<qsizetype>(kUtf8Bom.size())));
+    TextFileContent utf8 = Decode(
+        QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom), bytes);
+    if (utf8.status == ReadStatus::Ok) return utf8;
+    // ICU's table for this name is Microsoft's: 0x8160 is U+FF5E, 0x5C stays a backslash.
+    return Decode(QStringDecoder("windows-31j"), bytes);
 }
 
 namespace {

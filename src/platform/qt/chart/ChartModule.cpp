@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Bellmora authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The record chart as a module of its own, loaded when the chart is first shown: a
+// The record chart as a Qt plugin of its own, loaded when the chart is first shown: a
 // program that never shows it neither loads Qt Charts nor maps its libraries.
 
-#include <QtGlobal>
-
+#include <QObject>
 #include <memory>
 
 #include "RecordChart.h"
+#include "RecordChartPlugin.h"
 #include "RecordChartWindow.h"
 
 namespace bellmora {
@@ -37,8 +37,17 @@ private:
 };
 
 }  // namespace
+
+class RecordChartPlugin final : public QObject, public RecordChartFactory {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID BELLMORA_RECORD_CHART_FACTORY_IID)
+    Q_INTERFACES(bellmora::RecordChartFactory)
+public:
+    std::unique_ptr<RecordChart> CreateChart(QWidget* owner) override {
+        return std::make_unique<WindowRecordChart>(owner);
+    }
+};
+
 }  // namespace bellmora
 
-extern "C" Q_DECL_EXPORT bellmora::RecordChart* BellmoraCreateRecordChart(QWidget* owner) {
-    return new bellmora::WindowRecordChart(owner);
-}
+#include "ChartModule.moc"

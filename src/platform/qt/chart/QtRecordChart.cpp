@@ -4,48 +4,27 @@
 #include "QtRecordChart.h"
 
 #include <QCoreApplication>
-#include <QLibrary>
-#include <QMessageBox>
-#include <QWidget>
+#include <QPluginLoader>
+
+#include "RecordChartPlugin.h"
 
 namespace bellmora {
 
 namespace {
 
-using CreateChart = RecordChart* (*)(QWidget* owner);
-
-// Where the installed module lies, seen from the installed program; then the program's
-// library folders, its own folder (the build tree) among them.
-QStringList ModuleNames() {
-    const QString name = QStringLiteral("/bellmora-chart");
-    QStringList names = {QCoreApplication::applicationDirPath() +
-                         QStringLiteral("/" BELLMORA_CHART_FROM_PROGRAM) + name};
-    for (const QString& folder : QCoreApplication::libraryPaths()) names.append(folder + name);
-    return names;
-}
-
 std::unique_ptr<RecordChart> LoadChart(QWidget* owner) {
-    for (const QString& name : ModuleNames()) {
-        QLibrary module(name);  // never unloaded: the chart's window runs its code
-        const auto create =
-            reinterpret_cast<CreateChart>(module.resolve("BellmoraCreateRecordChart"));
-        if (create) return std::unique_ptr<RecordChart>(create(owner));
-    }
-    return nullptr;
-}
-
-void WarnMissing(QWidget* owner) {
-    QMessageBox box(
-        QMessageBox::Warning, QStringLiteral("Bellmora"),
-        QStringLiteral(u"記録グラフを開けませんでした（bellmora-chart が見つかりません）"),
-        QMessageBox::Ok, owner);
-    if (owner) box.setPalette(owner->palette());
-    box.exec();
+    // The installed plugin lies in the program's library folder; run from the build, it
+    // lies beside the program, which is a library path of its own.
+    QCoreApplication::addLibraryPath(QCoreApplication::applicationDirPath() +
+                                     QStringLiteral("/" BELLMORA_CHART_FROM_PROGRAM));
+    QPluginLoader plugin(QStringLiteral("bellmora-chart"));  // stays loaded with its window
+    auto* factory = qobject_cast<RecordChartFactory*>(plugin.instance());
+    return factory ? factory->CreateChart(owner) : nullptr;
 }
 
 }  // namespace
 
-QtRecordChart::QtRecordChart(QWidget* owner) : owner_(owner) {}
+QtRecordChart::QtRecordChart(QWidget* owner, Dialogs& dialogs) : owner_(owner), dialogs_(dialogs) {}
 
 QtRecordChart::~QtRecordChart() = default;
 
@@ -53,7 +32,13 @@ bool QtRecordChart::IsShown() const { return loaded_ && loaded_->IsShown(); }
 
 void QtRecordChart::Show(const RecordChartContent& content) {
     if (!loaded_) loaded_ = LoadChart(owner_);
-    if (!loaded_) return WarnMissing(owner_);
+    if (!loaded_) {
+        dialogs_.ShowMessage(
+            u"記録グラフを開けませんでした。グラフの部品（bellmora-chart）が"
+            u"見つからないか、読み込めません。",
+            u"Bellmora", MessageIcon::Warning, MessageButtons::Ok);
+        return;
+    }
     loaded_->Show(content);
 }
 

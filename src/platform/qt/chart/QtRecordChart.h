@@ -5,17 +5,19 @@
 
 #include <memory>
 
+#include "Dialogs.h"
 #include "RecordChart.h"
 
 class QWidget;
 
 namespace bellmora {
 
-// The record chart in a window of its own over the owner. Its module (with Qt Charts) is
+// The record chart in a window of its own over the owner. Its plugin (with Qt Charts) is
 // loaded when the chart is first shown: a program that never shows it pays nothing for it.
+// Without the plugin the chart does not open, and the box says why.
 class QtRecordChart final : public RecordChart {
 public:
-    explicit QtRecordChart(QWidget* owner);
+    QtRecordChart(QWidget* owner, Dialogs& dialogs);
     ~QtRecordChart() override;
     QtRecordChart(const QtRecordChart&) = delete;
     QtRecordChart& operator=(const QtRecordChart&) = delete;
@@ -27,6 +29,7 @@ public:
 
 private:
     QWidget* owner_;
+    Dialogs& dialogs_;
     std::unique_ptr<RecordChart> loaded_;  // its code stays loaded for the program's life
 };
 

@@ -24,6 +24,7 @@
 #include <cmath>
 
 #include "ChartPoints.h"
+#include "FontNames.h"
 #include "RunTableModel.h"
 
 namespace bellmora {
@@ -39,7 +40,7 @@ QString Qt16(const std::u16string& text) { return QString::fromStdU16String(text
 
 // The main window's face for texts in Japanese.
 QFont JapaneseFont(qreal points) {
-    QFont font(QStringLiteral(u"ＭＳ Ｐゴシック"));
+    QFont font(QStringView(kPGothicFace).toString());
     font.setPointSizeF(points);
     return font;
 }
@@ -134,7 +135,7 @@ void RecordChartWindow::MakeChart() {
     mean_ = new QSplineSeries;
     AddSeries(speed_, QStringLiteral(u"各回"), QColor(0, 102, 204), 1.5);
     AddSeries(best_, QStringLiteral(u"それまでの最速"), QColor(204, 85, 0), 2);
-    AddSeries(mean_, QStringLiteral(u"直近10回の平均"), QColor(0, 140, 70), 2.5);
+    AddSeries(mean_, QString(), QColor(0, 140, 70), 2.5);  // named with the content
 }
 
 void RecordChartWindow::AddSeries(QXYSeries* series, const QString& name, const QColor& colour,
@@ -196,6 +197,7 @@ void RecordChartWindow::SetContent(const RecordChartContent& content) {
     speed_->setPointsVisible(content.speed.size() <= kMostRunsWithMarkers);
     best_->replace(StepPoints(content.bestSoFar));
     mean_->replace(MeanPoints(content.recentMean));
+    mean_->setName(Qt16(content.recentMeanName));
     const auto highest = std::max_element(content.speed.begin(), content.speed.end());
     SetRanges(content.speed.size(), highest == content.speed.end() ? 1.0 : *highest);
     LabelDates();

@@ -6,13 +6,17 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <chrono>
 #include <cstdint>
+
+extern char** environ;
 
 namespace bellmora {
 
@@ -53,12 +57,33 @@ bool WriteAll(int fd, std::string_view data) {
     return true;
 }
 
-[[noreturn]] void RunChild(const std::string& path, const ChmLimits& limits, int fd) {
-    const rlimit noCore{0, 0};
-    setrlimit(RLIMIT_CORE, &noCore);  // a crash here is expected for bad files; leave no core
-    const std::optional<ChmObjects> objects = UnpackChm(path, limits);
-    const bool sent = objects && WriteAll(fd, EncodeChmObjects(*objects));
-    _exit(sent ? 0 : 1);  // no atexit handlers or stdio flushes of the program's copy
+constexpr std::string_view kUnpackArgument = "--unpack-help";
+
+template <class Number>
+bool ParseArgument(std::string_view text, Number& value) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size();
+}
+
+// The program itself, started afresh (never a copy of this threaded process), with the
+// file and the limits as arguments and its standard output on the pipe.
+pid_t SpawnUnpacker(const std::string& path, const ChmLimits& limits, int answerFd) {
+    std::string self = "/proc/self/exe";  // still there when the program file was replaced
+    std::string argument(kUnpackArgument);
+    std::string file = path;
+    std::string objectBytes = std::to_string(limits.maxObjectBytes);
+    std::string totalBytes = std::to_string(limits.maxTotalBytes);
+    std::string objects = std::to_string(limits.maxObjects);
+    char* argv[] = {self.data(),       argument.data(), file.data(), objectBytes.data(),
+                    totalBytes.data(), objects.data(),  nullptr};
+    posix_spawn_file_actions_t actions;
+    if (posix_spawn_file_actions_init(&actions) != 0) return -1;
+    pid_t child = -1;
+    if (posix_spawn_file_actions_adddup2(&actions, answerFd, STDOUT_FILENO) != 0 ||
+        posix_spawn(&child, self.c_str(), &actions, nullptr, argv, environ) != 0)
+        child = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    return child;
 }
 
 int MillisecondsLeft(Clock::time_point deadline) {
@@ -117,21 +142,28 @@ std::optional<ChmObjects> DecodeChmObjects(std::string_view wire) {
     return objects;
 }
 
+std::optional<int> ServeAsChmUnpacker(int argc, char* argv[]) {
+    if (argc < 2 || argv[1] != kUnpackArgument) return std::nullopt;
+    ChmLimits limits;
+    if (argc != 6 || !ParseArgument(argv[3], limits.maxObjectBytes) ||
+        !ParseArgument(argv[4], limits.maxTotalBytes) || !ParseArgument(argv[5], limits.maxObjects))
+        return 2;
+    const rlimit noCore{0, 0};
+    setrlimit(RLIMIT_CORE, &noCore);  // a crash here is expected for bad files; leave no core
+    const std::optional<ChmObjects> objects = UnpackChm(argv[2], limits);
+    return objects && WriteAll(STDOUT_FILENO, EncodeChmObjects(*objects)) ? 0 : 1;
+}
+
 std::optional<ChmObjects> UnpackChmIsolated(const std::string& path, const ChmLimits& limits) {
     const auto deadline = Clock::now() + std::chrono::milliseconds(limits.deadlineMilliseconds);
     int fds[2];
     if (pipe2(fds, O_CLOEXEC) != 0) return std::nullopt;
-    const pid_t child = fork();
+    const pid_t child = SpawnUnpacker(path, limits, fds[1]);
+    close(fds[1]);
     if (child < 0) {
         close(fds[0]);
-        close(fds[1]);
         return std::nullopt;
     }
-    if (child == 0) {
-        close(fds[0]);
-        RunChild(path, limits, fds[1]);
-    }
-    close(fds[1]);
 
     std::string wire;
     const std::size_t maxWire =
