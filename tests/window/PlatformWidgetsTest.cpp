@@ -226,23 +226,20 @@ TEST_F(PlatformWidgets, BeepReturnsAtOnceAndWritesNothingEvenWithoutASoundDevice
     EXPECT_EQ(capture.Finish(), QByteArray());
 }
 
-QStringList shownNames;
-void RecordShown(QAccessibleEvent* event) {
-    if (event->type() != QAccessible::ObjectShow) return;
-    if (auto* widget = qobject_cast<QWidget*>(event->object()))
-        shownNames << widget->accessibleName();
-}
-
 // A reader speaks a notification as it appears: past the ring's eight notices, a reused one
 // must appear again with its new name, or the typist hears nothing more.
 TEST_F(PlatformWidgets, SpeechShowsEveryAnnouncementPastItsEightNotices) {
+    static QStringList shown;
     QWidget window;
     window.show();
     QtSpeech speech(&window);
     QPlatformAccessibility* bridge = QGuiApplicationPrivate::platformIntegration()->accessibility();
     ASSERT_NE(bridge, nullptr);
     bridge->setActive(true);  // as when a screen reader listens
-    const QAccessible::UpdateHandler saved = QAccessible::installUpdateHandler(RecordShown);
+    const auto saved = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        if (event->type() == QAccessible::ObjectShow)
+            shown << static_cast<QWidget*>(event->object())->accessibleName();
+    });
     QStringList said;
     for (int i = 1; i <= 20; ++i) {
         speech.Announce(said.emplace_back(QString::number(i)).toStdU16String());
@@ -250,7 +247,7 @@ TEST_F(PlatformWidgets, SpeechShowsEveryAnnouncementPastItsEightNotices) {
     }
     QAccessible::installUpdateHandler(saved);
     bridge->setActive(false);
-    EXPECT_EQ(shownNames, said);
+    EXPECT_EQ(shown, said);
 }
 
 }  // namespace
