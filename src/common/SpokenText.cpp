@@ -10,8 +10,10 @@ namespace bellmora {
 std::u16string SpokenUnit(std::u16string_view unit) {
     if (unit == u"\r\n" || unit == u"\r" || unit == u"\n" || unit == u"↵") return u"改行";
     if (unit == u"\t" || unit == u"⇥") return u"タブ";
-    // Speech passes over blanks in silence.
-    if (unit == u" " || unit == u"\u3000") return u"空白";
+    // Speech passes over blanks in silence. The two blanks are two keys to the run: the
+    // full-width one comes from the input method, the other with it off.
+    if (unit == u" ") return u"空白";
+    if (unit == u"\u3000") return u"全角空白";
     return std::u16string(unit);
 }
 

@@ -33,11 +33,6 @@ struct WindowState {
     float sngEnd = 0;
     std::u16string strMondaiName;
     Flag blnTyping = Flag::False;
-    std::u16string strRecDate;
-    float sngRecMoji = 0;
-    float sngRecJikan = 0;
-    float sngRecByou = 0;
-    float sngRecByou2 = 0;
     std::int32_t lngToMoji = 0;
     double dblToJikan = 0;
     std::int32_t lngToJikan = 0;

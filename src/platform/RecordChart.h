@@ -6,12 +6,9 @@
 #include <string>
 #include <vector>
 
-namespace bellmora {
+#include "HistoryRow.h"
 
-// One run as the history shows it: its date and its four figures.
-struct ChartRun {
-    std::u16string date, moji, jikan, byou, byou2;
-};
+namespace bellmora {
 
 // What the record chart shows of one problem. Without runs it shows the note instead.
 struct RecordChartContent {

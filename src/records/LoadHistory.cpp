@@ -22,17 +22,17 @@ std::u16string StoredRecordLine(const StoredRun& run) {
     return FormatHistoryLine(texts.date, texts.moji, texts.jikan, texts.byou, texts.byou2);
 }
 
-// Folds the stored record into the totals. False when its characters overflow the
-// 32-bit total: the record stays listed but is not counted, and reading stops.
-bool FoldStoredRecord(WindowState& st) {
+// Folds a stored run into the totals. False when its characters overflow the 32-bit
+// total: the run stays listed but is not counted, and reading stops.
+bool FoldStoredRecord(WindowState& st, const StoredRun& run) {
     // The nearest whole number, halves to the even neighbour (the default rounding mode).
-    const double moji = std::nearbyint(static_cast<double>(st.lngToMoji) + st.sngRecMoji);
+    const double moji = std::nearbyint(static_cast<double>(st.lngToMoji) + run.moji);
     if (moji > std::numeric_limits<std::int32_t>::max() ||
         moji < std::numeric_limits<std::int32_t>::min())
         return false;
     st.lngToMoji = static_cast<std::int32_t>(moji);
-    st.dblToJikan += static_cast<double>(st.sngRecJikan);
-    FoldBest(st, st.sngRecByou, st.sngRecByou2);
+    st.dblToJikan += static_cast<double>(run.jikan);
+    FoldBest(st, run.byou, run.byou2);
     return true;
 }
 
@@ -41,14 +41,9 @@ bool FoldStoredRecord(WindowState& st) {
 // total stops the reading, and what was read before stays.
 std::vector<std::u16string> ReadHistory(WindowState& st, Platform& p) {
     std::vector<std::u16string> lines;
-    for (StoredRun& run : ReadRecords(p.files, RecordFileName(st.strMondaiName))) {
+    for (const StoredRun& run : ReadRecords(p.files, RecordFileName(st.strMondaiName))) {
         lines.push_back(StoredRecordLine(run));
-        st.strRecDate = std::move(run.date);
-        st.sngRecMoji = run.moji;
-        st.sngRecJikan = run.jikan;
-        st.sngRecByou = run.byou;
-        st.sngRecByou2 = run.byou2;
-        if (!FoldStoredRecord(st)) break;
+        if (!FoldStoredRecord(st, run)) break;
     }
     return lines;
 }

@@ -5,8 +5,8 @@
 
 #include <string>
 
+#include "HistoryRow.h"
 #include "Platform.h"
-#include "RecordChart.h"
 #include "RecordFile.h"
 #include "RecordReader.h"
 #include "WindowState.h"

@@ -50,4 +50,14 @@ printf '#!/bin/sh\npwd\n' > "$prefix/bin/bellmora" && chmod +x "$prefix/bin/bell
 [ -f "$home/Bellmora/読んでね.txt" ] || fail "the practice folder has no samples"
 [ -f "$home/Bellmora/30 まとめの練習.txt" ] && diff <(ls "$prefix/share/bellmora/samples") <(ls "$home/Bellmora") \
     || fail "the practice folder lacks some of the course"
+# A folder made by an older version gains the texts it lacks at the next start; what is in
+# it, edited or the user's own, stays as it is.
+rm "$home/Bellmora/22 記号と数字.txt"
+echo edited > "$home/Bellmora/20 数と日づけと時こく.txt"
+echo mine > "$home/Bellmora/31 自分の問題.txt"
+BELLMORA_HOME=$home/Bellmora "$prefix/bin/bellmora-desktop" >/dev/null
+cmp -s "$prefix/share/bellmora/samples/22 記号と数字.txt" "$home/Bellmora/22 記号と数字.txt" \
+    || fail "a course text missing from an existing practice folder was not added"
+[ "$(cat "$home/Bellmora/20 数と日づけと時こく.txt" "$home/Bellmora/31 自分の問題.txt")" = "edited
+mine" ] || fail "the launcher changed a file of the practice folder"
 echo "install: passed"

@@ -43,6 +43,8 @@ const DecodeCase kDecodeCases[] = {
     {"Cp932LoneLeadByteAtEnd", "a\x82", ReadStatus::BadCharacters, u"a\uFFFD"},
     {"EmptyFile", "", ReadStatus::Ok, u""},
     {"DosEndOfFileMarkEndsTheFile", "\x82\xA0\r\n\x1A", ReadStatus::Ok, u"あ\r\n"},
+    {"DosEndOfFileMarkEndsAnAsciiRecordFile", "\"24/01/15 10:20:30\",1,1,1,1\r\n\x1A",
+     ReadStatus::Ok, u"\"24/01/15 10:20:30\",1,1,1,1\r\n"},
     {"DosEndOfFileMarkInsideStays", "a\x1A\r\n", ReadStatus::Ok, u"a\x1A\r\n"},
     {"Cp932CharacterAcrossChunks", std::string(kChunk - 1, 'a') + "\x82\xA0", ReadStatus::Ok,
      Repeat(u'a', kChunk - 1) + u"あ"},

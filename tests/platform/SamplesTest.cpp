@@ -48,9 +48,14 @@ TEST_F(Samples, EveryProblemLoadsCleanlyWithASensibleLength) {
         EXPECT_EQ(problem.status, ProblemRead::Ok) << shown;
         EXPECT_GE(problem.text.size(), 50u) << shown;
         EXPECT_LE(problem.text.size(), 400u) << shown;
-        for (char16_t c : problem.text) {
+        for (std::size_t i = 0; i < problem.text.size(); ++i) {
             // Nothing that cannot be typed: no control character, mark or replacement.
+            const char16_t c = problem.text[i];
             EXPECT_TRUE(c >= u' ' && c != u'\uFEFF' && c != u'\uFFFD') << shown;
+            // Right after a full-width digit the input method types ，． for ［,］［.］.
+            const bool afterDigit =
+                i > 0 && problem.text[i - 1] >= u'０' && problem.text[i - 1] <= u'９';
+            EXPECT_FALSE(afterDigit && (c == u'、' || c == u'。')) << shown << " at " << i;
         }
     }
 }

@@ -8,6 +8,7 @@
 #include "FakePlatform.h"
 #include "PracticeRun.h"
 #include "ProblemLoad.h"
+#include "SpokenText.h"
 #include "Text.h"
 #include "TypingUnit.h"
 
@@ -353,6 +354,8 @@ const CommitRow kCommitRows[] = {
     {"WordAtTheEnd", u"吾輩は猫", {u"吾輩", u"は猫"}, 1, true},
     {"LongerThanTheRest", u"吾輩は", {u"吾輩は猫である"}, 1, true},
     {"SecondCharacterWrong", u"吾輩は", {u"吾背は"}, 2, false},
+    {"WrongCharacterIsPassedOver", u"吾輩は", {u"吾背輩"}, 3, false},
+    {"RunEndsInsideTheWord", u"吾輩は", {u"吾輩は吾輩"}, 1, true},
     {"WaveDashOfTheInputMethod", u"10～20", {u"10〜20"}, 1, true},
     {"LookalikeIsStillAWrongKey", u"－ー", {u"ー"}, 1, false},
 };
@@ -516,6 +519,11 @@ TEST_F(PracticeRun, WholeRun_AsksToSayEachStepOnceInOrder) {
               (std::vector<std::u16string>{u"drill　文字数　7問　か\r\n\tき く", u"赤", u"黄",
                                            u"青　か", u"改行", u"タブ", u"空白", u"く",
                                            u"2.00秒　3.500タイプ／秒　0.286秒／タイプ"}));
+}
+
+// A typist copying a text must know which of the two blanks comes.
+TEST(SpokenUnit, IdeographicSpaceIsToldFromABlank) {
+    EXPECT_NE(SpokenUnit(u"\u3000"), SpokenUnit(u" "));
 }
 
 }  // namespace

@@ -48,6 +48,10 @@ const SeriesRow kSeriesRows[] = {
      {1, 4, 4, 4},
      {1, 2.5, 7.0 / 3, 2.25},
      u"4回　最速 4.000　平均 2.250　直近10回の平均 2.250（タイプ／秒）　最初の10回→直近10回 ―"},
+    // The first ten runs are the last ten: nothing to compare yet.
+    {"TenRuns", std::vector<double>(10, 2.0), std::vector<double>(10, 2.0),
+     std::vector<double>(10, 2.0),
+     u"10回　最速 2.000　平均 2.000　直近10回の平均 2.000（タイプ／秒）　最初の10回→直近10回 ―"},
     // The mean of the last ten leaves the first run behind; the first ten and the last
     // ten differ by the first and the last run.
     {"ElevenRuns",

@@ -8,6 +8,10 @@
 #include <chrono>
 #include <cstdio>
 
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+#include <QAccessible>
 #include <QImage>
 #include <QListWidget>
 #include <QScrollBar>
@@ -21,6 +25,7 @@
 #include "PictureButton.h"
 #include "QtControls.h"
 #include "QtSound.h"
+#include "QtSpeech.h"
 
 namespace bellmora::test {
 namespace {
@@ -219,6 +224,30 @@ TEST_F(PlatformWidgets, BeepReturnsAtOnceAndWritesNothingEvenWithoutASoundDevice
         EXPECT_LT(spent, std::chrono::milliseconds(30));
     }
     EXPECT_EQ(capture.Finish(), QByteArray());
+}
+
+// A reader speaks a notification as it appears: past the ring's eight notices, a reused one
+// must appear again with its new name, or the typist hears nothing more.
+TEST_F(PlatformWidgets, SpeechShowsEveryAnnouncementPastItsEightNotices) {
+    static QStringList shown;
+    QWidget window;
+    window.show();
+    QtSpeech speech(&window);
+    QPlatformAccessibility* bridge = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    ASSERT_NE(bridge, nullptr);
+    bridge->setActive(true);  // as when a screen reader listens
+    const auto saved = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        if (event->type() == QAccessible::ObjectShow)
+            shown << static_cast<QWidget*>(event->object())->accessibleName();
+    });
+    QStringList said;
+    for (int i = 1; i <= 20; ++i) {
+        speech.Announce(said.emplace_back(QString::number(i)).toStdU16String());
+        speech.Flush();
+    }
+    QAccessible::installUpdateHandler(saved);
+    bridge->setActive(false);
+    EXPECT_EQ(shown, said);
 }
 
 }  // namespace

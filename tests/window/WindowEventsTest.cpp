@@ -71,7 +71,7 @@ TEST_F(WindowEvents, ClosingTheWindowWithAMessageBoxOpenEndsTheProgram) {
 }
 
 // One timed run of "aBあい": typed keys and input-method commits, with a wrong key and an
-// uncommitted composition on the way, neither of which advances.
+// uncommitted composition on the way, neither of which advances, nor ends the run.
 class PracticeRun : public GuiTest {
 protected:
     void WaitForStep(int remaining, char16_t next) {
@@ -113,7 +113,9 @@ TEST_F(PracticeRun, TypedToTheEndLeavesTheWindowIdleWithStartFocused) {
     WaitForStep(3, u'B');
     QTest::keyClick(box, 'B');
     WaitForStep(2, u'あ');
-    Compose(QStringLiteral(u"あい"));  // still composing: no change of the box
+    Compose(QStringLiteral(u"あい"));      // still composing: no change of the box
+    QTest::keyClick(box, Qt::Key_Escape);  // the input method's, to cancel a conversion
+    ASSERT_EQ(w.state().blnTyping, Flag::True);
     QTest::qWait(50);
     WaitForStep(2, u'あ');
     Commit(QStringLiteral(u"あい"));  // a word: both of its characters count

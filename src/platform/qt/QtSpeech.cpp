@@ -63,6 +63,7 @@ void QtSpeech::Flush() {
         notice = MakeNotice(window_, text);
         return;
     }
+    // Already shown, so renamed it would say nothing: it appears anew, as a fresh one does.
     notice->setAccessibleName(text);
     QAccessibleEvent shown(notice.data(), QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);

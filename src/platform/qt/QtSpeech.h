@@ -33,8 +33,13 @@ public:
 
 private:
     QWidget* window_;
-    // A reader asks for a notification's name when it comes to it, which may be after the
-    // next key: each announcement keeps its own for a while. Made as they are first needed.
+    // A reader hears that a notification appeared at once, but asks for its name only
+    // when it comes to say it, which at typing speed may be a few keys later. Were one
+    // notice renamed for every key, the reader would say the newest name for each of
+    // them. So each announcement keeps a notice of its own while seven more come, more
+    // than a reader falls behind, and only then is that notice renamed and shown again.
+    // A ring and not a new notice each time: a long practice would pile up thousands.
+    // Made as they are first needed.
     std::array<QPointer<QWidget>, 8> notices_;
     std::size_t next_ = 0;
     QString pending_;
