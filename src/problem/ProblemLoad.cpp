@@ -76,7 +76,13 @@ void LoadSelectedProblem(WindowState& st, Platform& p, bool focusStart) {
     if (RunInProgress(st)) return;
     const std::u16string fileName = p.ui.SelectedFileName();
     if (fileName.empty()) return;
-    if (IsReadMeName(fileName)) return RefuseFile(p, u"それは問題ファイルではありません");
+    if (IsReadMeName(fileName)) {
+        if (focusStart) return RefuseFile(p, u"それは問題ファイルではありません");
+        // Browsing by keyboard passes the read-me without a box in the way: the frame
+        // names it instead, and a screen reader says so.
+        p.ui.SetProblemFrameCaption(fileName + u"　説明文");
+        return p.speech.Announce(fileName + u"　せつめいぶん　もんだいでは ありません");
+    }
 
     // A file that cannot be a problem changes nothing: the current one stays in place.
     ProblemText problem = ReadProblemText(p.files, fileName);

@@ -25,7 +25,9 @@ void OnEndClick(WindowState& st, Platform& p) {
 }
 
 void OnMondaiClick(WindowState&, Platform& p) {
-    p.ui.SetMondaiTextColour(p.ui.MondaiTextColour() == kBlack ? kLightGrey : kBlack);
+    const bool hide = p.ui.MondaiTextColour() == kBlack;
+    p.ui.SetMondaiTextColour(hide ? kLightGrey : kBlack);
+    p.speech.Announce(hide ? u"もんだいぶんを かくしました" : u"もんだいぶんを ひょうじしました");
 }
 
 }  // namespace bellmora
