@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTreeWidget>
@@ -47,6 +48,19 @@ TEST_F(HelpWindowTest, ShowsTheDefaultTopicUnderTheFileTitle) {
     EXPECT_EQ(Browser(window).source(), kIndex);
     EXPECT_EQ(Browser(window).toPlainText(), QStringLiteral("表紙"));
     EXPECT_FALSE(Contents(window).isVisibleTo(&window));  // no contents file
+}
+
+// The keyboard alone can leave the window.
+TEST_F(HelpWindowTest, EscapeOrCtrlW_ClosesTheWindow) {
+    for (const QKeyCombination key : {QKeyCombination(Qt::Key_Escape), Qt::CTRL | Qt::Key_W}) {
+        HelpWindow window(
+            Archive({{"/#SYSTEM", test::SystemFile({{2, "index.html"}})}, {"/index.html", "x"}}));
+        window.ShowStartPage();
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&Browser(window), key.key(), key.keyboardModifiers());
+        EXPECT_FALSE(window.isVisible()) << QKeySequence(key).toString().toStdString();
+    }
 }
 
 TEST_F(HelpWindowTest, WithoutTitle_CaptionIsBellmoraHelp) {

@@ -70,6 +70,14 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
     return data ? DecodeHelpText(*data, true) : NotFoundPage(url);
 }
 
+bool HelpBrowser::focusNextPrevChild(bool next) {
+    const bool moved = QTextBrowser::focusNextPrevChild(next);
+    // Still here: Tab came to a link, which it selects.
+    if (moved && hasFocus() && textCursor().hasSelection())
+        emit linkReached(textCursor().selectedText().simplified());
+    return moved;
+}
+
 void HelpBrowser::FollowLink(const QUrl& link) {
     const QUrl url = link.isRelative() ? source().resolved(link) : link;
     if (IsOutsideLink(url)) {
