@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextCursor>
@@ -61,6 +62,19 @@ TEST_F(HelpWindowTest, EscapeOrCtrlW_ClosesTheWindow) {
         QTest::keyClick(&Browser(window), key.key(), key.keyboardModifiers());
         EXPECT_FALSE(window.isVisible()) << QKeySequence(key).toString().toStdString();
     }
+}
+
+// A voice would spell out the marks Qt keeps around a table; a reader gets line ends.
+TEST_F(HelpWindowTest, PageAsAScreenReaderReadsIt_HoldsNoTableMarks) {
+    HelpWindow window(Archive({{"/#SYSTEM", test::SystemFile({{2, "index.html"}})},
+                               {"/index.html",
+                                "<meta charset=utf-8><h1>表紙</h1><table><tr><td>a</td><td>b</td>"
+                                "</tr></table><p>おわり</p>"}}));
+    window.ShowStartPage();
+    QAccessibleTextInterface* text =
+        QAccessible::queryAccessibleInterface(&Browser(window))->textInterface();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->text(0, text->characterCount()), QStringLiteral(u"表紙\na\nb\n\nおわり"));
 }
 
 TEST_F(HelpWindowTest, WithoutTitle_CaptionIsBellmoraHelp) {
