@@ -95,5 +95,6 @@ poll 10 said_in_order "${spoken[@]}" ||
     fail "Orca did not say ${spoken[*]} in order; it said: $(utterances | tr '\n' '|')"
 ! utterances | grep -q '^notification' ||
     fail "Orca said \"notification\" before an announcement: $(utterances | tr '\n' '|')"
+# BELLMORA_KEEP_LOG=FILE keeps Orca's whole log there, to read what it said and why.
 [ -n "${BELLMORA_KEEP_LOG:-}" ] && cp "$said" "$BELLMORA_KEEP_LOG"
 echo "screen reader e2e: passed"
