@@ -136,6 +136,7 @@ void OnInputEscape(WindowState& st, Platform& p) {
     p.ui.SetStartEnabled(true);
     p.ui.FocusStart();
     p.ui.SetCountdownTimerEnabled(true);
+    p.speech.Announce(u"ちゅうし　きろくは しません");
 }
 
 void OnTypingTick(WindowState& st, Platform& p) {

@@ -48,12 +48,13 @@ void RefuseProblem(Platform& p, const std::u16string& fileName, ProblemRead stat
     }
 }
 
-// A screen reader says the focused control, not what a load wrote into the labels.
-void AnnounceProblem(const WindowState& st, Platform& p, const std::u16string& count) {
+// A screen reader says the focused control, not what a load wrote into the labels. The
+// count is said in kana, which every voice can say.
+void AnnounceProblem(const WindowState& st, Platform& p) {
     std::u16string start(Left(st.strMondai, kSpokenStart));
     if (!start.empty() && start.back() >= 0xD800 && start.back() < 0xDC00)
         start.pop_back();  // half a pair
-    p.speech.Announce(st.strMondaiName + u"　" + count + u"　" + start);
+    p.speech.Announce(st.strMondaiName + u"　" + IntegerText(st.intMoji) + u"もじ　" + start);
 }
 
 std::u16string ProblemName(const std::u16string& fileName) {
@@ -67,7 +68,7 @@ void ShowProblem(WindowState& st, Platform& p) {
     const std::u16string count = u"文字数　" + IntegerText(st.intMoji) + u"問";
     p.ui.SetProblemFrameCaption(count);
     ShowTextFromStart(st, p);
-    AnnounceProblem(st, p, count);
+    AnnounceProblem(st, p);
 }
 
 void LoadSelectedProblem(WindowState& st, Platform& p, bool focusStart) {
@@ -76,7 +77,13 @@ void LoadSelectedProblem(WindowState& st, Platform& p, bool focusStart) {
     if (RunInProgress(st)) return;
     const std::u16string fileName = p.ui.SelectedFileName();
     if (fileName.empty()) return;
-    if (IsReadMeName(fileName)) return RefuseFile(p, u"それは問題ファイルではありません");
+    if (IsReadMeName(fileName)) {
+        if (focusStart) return RefuseFile(p, u"それは問題ファイルではありません");
+        // Browsing by keyboard passes the read-me without a box in the way: the frame
+        // names it instead, and a screen reader says so.
+        p.ui.SetProblemFrameCaption(fileName + u"　説明文");
+        return p.speech.Announce(fileName + u"　せつめいぶん　もんだいでは ありません");
+    }
 
     // A file that cannot be a problem changes nothing: the current one stays in place.
     ProblemText problem = ReadProblemText(p.files, fileName);

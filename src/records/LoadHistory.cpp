@@ -93,6 +93,7 @@ void OnClearClick(WindowState& st, Platform& p) {
     p.ui.ClearHistory();
     ResetTotals(st);
     ShowTotals(st, p);
+    p.speech.Announce(st.strMondaiName + u"の りれきを クリアしました");
 }
 
 }  // namespace bellmora

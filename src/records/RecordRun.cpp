@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <optional>
 
@@ -90,9 +91,24 @@ void ShowRunLabels(Platform& p, const RunFigures& f) {
     p.ui.SetCaption(Label::Dbyou2, u" " + f.byou2);
 }
 
-// Said before the congratulation, which a screen reader reads as it opens.
-void AnnounceRun(Platform& p, const RunFigures& f) {
-    p.speech.Announce(f.jikan + u"秒　" + f.byou + u"タイプ／秒　" + f.byou2 + u"秒／タイプ");
+// Said in kana, which every voice can say (Debian's Japanese voice says each kanji alike).
+std::u16string SpokenSpeeds(const std::u16string& byou, const std::u16string& byou2) {
+    return u"いちびょうあたり " + byou + u"タイプ　いちタイプあたり " + byou2 + u"びょう";
+}
+
+// The run's figures, whether it set a new best, and the totals as the window shows them.
+// Said after the congratulation box has closed: its opening would cut the saying short.
+void AnnounceRun(const WindowState& st, Platform& p, const RunFigures& f, bool newBest) {
+    std::u16string said = f.jikan + u"びょう　" + SpokenSpeeds(f.byou, f.byou2);
+    if (newBest) said += u"　さいこうきろく こうしん";
+    const std::int64_t seconds = std::abs(static_cast<std::int64_t>(st.lngToJikan));
+    said += u"　トータル " + IntegerText(p.ui.HistoryCount()) + u"かい　" +
+            IntegerText(st.lngToMoji) + u"もじ　" + (st.lngToJikan < 0 ? u"マイナス " : u"") +
+            IntegerText(seconds / 3600) + u"じかん " + IntegerText(seconds % 3600 / 60) + u"ふん " +
+            IntegerText(seconds % 60) + u"びょう　さいそく " +
+            SpokenSpeeds(FormatGeneral(st.sngMaxByou),
+                         st.sngMinByou == kNoRunMinByou ? u"0" : FormatGeneral(st.sngMinByou));
+    p.speech.Announce(said);
 }
 
 }  // namespace
@@ -109,11 +125,12 @@ void RecordRun(WindowState& st, Platform& p) {
     AppendRecord(st, p, f);
     const bool newBest = FoldRun(st, f);
     ShowTotals(st, p);
-    AnnounceRun(p, f);
     // The first run of a history always lowers the best; it is not congratulated.
-    if (newBest && p.ui.HistoryCount() > 1)
+    const bool congratulated = newBest && p.ui.HistoryCount() > 1;
+    if (congratulated)
         p.dialogs.ShowMessage(u"最高記録を更新しました！", u"おめでとうございます！",
                               MessageIcon::Information, MessageButtons::Ok);
+    AnnounceRun(st, p, f, congratulated);
     ShowRunLabels(p, f);
 }
 

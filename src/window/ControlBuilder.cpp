@@ -108,7 +108,7 @@ QWidget* MakeWidget(const ControlDesign& design, QWidget* parent) {
         case ControlKind::TextBox:
             return new InputBox(parent);
         case ControlKind::ListBox:
-            return MakeList<QListWidget>(parent);
+            return MakeList<ListBox>(parent);
         case ControlKind::FileListBox:
             return MakeList<FileListBox>(parent);
     }

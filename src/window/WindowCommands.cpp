@@ -3,6 +3,8 @@
 
 #include "WindowCommands.h"
 
+#include "SpokenText.h"
+
 namespace bellmora {
 
 void OnLoad(WindowState& st, Platform& p) {
@@ -24,8 +26,15 @@ void OnEndClick(WindowState& st, Platform& p) {
     p.app.Quit();
 }
 
-void OnMondaiClick(WindowState&, Platform& p) {
-    p.ui.SetMondaiTextColour(p.ui.MondaiTextColour() == kBlack ? kLightGrey : kBlack);
+void OnMondaiClick(WindowState& st, Platform& p) {
+    const bool hide = p.ui.MondaiTextColour() == kBlack;
+    p.ui.SetMondaiTextColour(hide ? kLightGrey : kBlack);
+    std::u16string said =
+        hide ? u"もんだいぶんを かくしました" : u"もんだいぶんを ひょうじしました";
+    // The saying cuts short the character to type, so it says that one again.
+    if (st.blnTyping == Flag::True && !st.strInpKey.empty())
+        said += u"　" + SpokenUnit(st.strInpKey);
+    p.speech.Announce(said);
 }
 
 }  // namespace bellmora

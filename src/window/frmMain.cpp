@@ -4,9 +4,14 @@
 #include "frmMain.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QListWidget>
 
 #include "CaptionLabel.h"
@@ -48,6 +53,29 @@ void NamePictures(const ControlMap& c, const QtControlSet& set) {
     next->setAccessibleDescription(QStringLiteral(u"次の文字"));
 }
 
+// Shift+F10 opens the focused control's menu, as the Menu key does, in every window of
+// the program: keyboards without a Menu key have it, and Windows users know it.
+class ContextMenuKey final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        QWidget* focus = QApplication::focusWidget();
+        if (key->key() != Qt::Key_F10 || key->modifiers() != Qt::ShiftModifier || !focus)
+            return false;
+        QPoint at = focus->rect().center();
+        if (auto* view = qobject_cast<QAbstractItemView*>(focus);
+            view && view->currentIndex().isValid())
+            at = view->viewport()->mapTo(focus, view->visualRect(view->currentIndex()).center());
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, focus->mapToGlobal(at));
+        QApplication::sendEvent(focus, &menu);
+        return true;
+    }
+};
+
 QtControlSet CreateControls(QWidget& window, QTimer& tmrStart) {
     LoadPictures();
     const ControlMap c = BuildControls(window, MainWindowControls());
@@ -66,6 +94,7 @@ QtControlSet CreateControls(QWidget& window, QTimer& tmrStart) {
     set.cmdStart = Find<QAbstractButton>(c, "cmdStart");
     set.filMondai = Find<FileListBox>(c, "filMondai");
     set.txtInpKey = Find<InputBox>(c, "txtInpKey");
+    set.txtInpKey->setFocusPolicy(Qt::ClickFocus);  // Tab reaches it during a run only
     // Below the next character, where the typist looks.
     set.txtInpKey->showCompositionBelow(*set.labels.at(static_cast<std::size_t>(Label::Inpkey)));
     set.lstRireki = Find<QListWidget>(c, "lstRireki");
@@ -123,8 +152,17 @@ void frmMain::WireEvents() {
     onClick(button("cmdClear"), OnClearClick);
     onClick(button("cmdHelp"), OnHelpClick);
     onClick(button("cmdEnd"), OnEndClick);
-    connect(widgets_.labels.at(static_cast<std::size_t>(Label::Mondai)), &CaptionLabel::clicked,
-            this, [this] { Dispatch(OnMondaiClick); });
+    CaptionLabel* lblMondai = widgets_.labels.at(static_cast<std::size_t>(Label::Mondai));
+    connect(lblMondai, &CaptionLabel::clicked, this, [this] { Dispatch(OnMondaiClick); });
+    // F2 anywhere in the window, and the text's own menu, do what a click on it does.
+    auto* hideOrShow = new QAction(QStringLiteral(u"問題文の表示／非表示"), this);
+    hideOrShow->setShortcut(Qt::Key_F2);
+    addAction(hideOrShow);
+    lblMondai->addAction(hideOrShow);
+    lblMondai->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(hideOrShow, &QAction::triggered, this, [this] { Dispatch(OnMondaiClick); });
+    static const bool menuKey = (qApp->installEventFilter(new ContextMenuKey(qApp)), true);
+    (void)menuKey;
     // Loaded once the mouse or key event that picked the name is over, so that a message
     // box of the load does not open in the middle of the list's own handling.
     connect(

@@ -4,8 +4,11 @@
 # A practice run followed by ear: the Orca screen reader runs on a private accessibility
 # bus with speech going nowhere, a problem is chosen, started and typed to its record
 # from the keyboard alone, and Orca's log must hold, in order, the problem's name, count
-# and text, each light, each next character and the run's three figures. Where Orca is
-# missing or cannot start, the test says so and is counted as skipped.
+# and text, each light, each next character told apart from its look-alikes (ア and あ,
+# っ and つ, 、 and 。 as words), the run's figures with the totals, and a second run
+# left with Escape; more than the notices' eight widgets, each without the word
+# "notification" in front. Where Orca is missing or cannot start, the test says so and is
+# counted as skipped.
 skip() {
     echo "SKIP: $*"
     exit 77
@@ -65,24 +68,33 @@ said_in_order() {
     done < <(utterances)
     [ "$i" -eq ${#wanted[@]} ]
 }
-# notice TEXT: what Orca says of an announcement.
-notice() { echo "notification $1"; }
+# notice TEXT: what Orca says of an announcement: the text alone, no role word before it.
+notice() { echo "$1"; }
 
 new_case screen_reader
-printf 'ab c' > drill.txt
+printf 'アあっつ、。 c' > drill.txt
 start_program
 xdotool key Down  # chooses drill.txt
-loaded=$(notice "drill　文字数　4問　ab c")
+loaded=$(notice "drill　8もじ　アあっつ、。 c")
 poll 10 said_in_order "$loaded" || fail "the load was not said; Orca said: $(utterances | tr '\n' '|')"
 xdotool key Return  # on to Start
 xdotool key space   # starts
-type_at_green 'ab c' 400
+type_at_green 'アあっつ、。 c' 400
 poll 10 has_records drill.REC 1 || fail "the run was not recorded"
-# The run's figures as its labels show them, from the record's numbers.
-figures=$(awk -F, '{ printf "%.2f秒　%.3fタイプ／秒　%.3f秒／タイプ", $3, $4, $5 }' drill.REC)
+# The run's figures as its labels show them, from the record's numbers, then the totals.
+figures=$(awk -F, '{ printf "%.2fびょう　いちびょうあたり %.3fタイプ　いちタイプあたり %.3fびょう", $3, $4, $5 }' drill.REC)
+xdotool key space   # starts again
+countdown_runs
+xdotool key Escape  # and leaves the run
 # The input box as the focus reaches it, then its role: "text" with Qt 6.4, "entry" later.
-spoken=("$loaded" "次の文字 a*" "$(notice 赤)" "$(notice 黄)" "$(notice "青　a")" "$(notice b)"
-        "$(notice 空白)" "$(notice c)" "$(notice "$figures")")
+spoken=("$loaded" "次の文字 カタカナ ア*" "$(notice あか)" "$(notice きいろ)"
+        "$(notice "あお　カタカナ ア")" "$(notice あ)" "$(notice "ちいさい つ")" "$(notice つ)"
+        "$(notice とうてん)" "$(notice くてん)" "$(notice スペース)" "$(notice シー)"
+        "$(notice "$figures　トータル 1かい　8もじ*")" "$(notice "ちゅうし　きろくは しません")")
 poll 10 said_in_order "${spoken[@]}" ||
     fail "Orca did not say ${spoken[*]} in order; it said: $(utterances | tr '\n' '|')"
+! utterances | grep -q '^notification' ||
+    fail "Orca said \"notification\" before an announcement: $(utterances | tr '\n' '|')"
+# BELLMORA_KEEP_LOG=FILE keeps Orca's whole log there, to read what it said and why.
+[ -n "${BELLMORA_KEEP_LOG:-}" ] && cp "$said" "$BELLMORA_KEEP_LOG"
 echo "screen reader e2e: passed"

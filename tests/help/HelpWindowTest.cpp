@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QTest>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTreeWidget>
@@ -47,6 +49,32 @@ TEST_F(HelpWindowTest, ShowsTheDefaultTopicUnderTheFileTitle) {
     EXPECT_EQ(Browser(window).source(), kIndex);
     EXPECT_EQ(Browser(window).toPlainText(), QStringLiteral("表紙"));
     EXPECT_FALSE(Contents(window).isVisibleTo(&window));  // no contents file
+}
+
+// The keyboard alone can leave the window.
+TEST_F(HelpWindowTest, EscapeOrCtrlW_ClosesTheWindow) {
+    for (const QKeyCombination key : {QKeyCombination(Qt::Key_Escape), Qt::CTRL | Qt::Key_W}) {
+        HelpWindow window(
+            Archive({{"/#SYSTEM", test::SystemFile({{2, "index.html"}})}, {"/index.html", "x"}}));
+        window.ShowStartPage();
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&Browser(window), key.key(), key.keyboardModifiers());
+        EXPECT_FALSE(window.isVisible()) << QKeySequence(key).toString().toStdString();
+    }
+}
+
+// A voice would spell out the marks Qt keeps around a table; a reader gets line ends.
+TEST_F(HelpWindowTest, PageAsAScreenReaderReadsIt_HoldsNoTableMarks) {
+    HelpWindow window(Archive({{"/#SYSTEM", test::SystemFile({{2, "index.html"}})},
+                               {"/index.html",
+                                "<meta charset=utf-8><h1>表紙</h1><table><tr><td>a</td><td>b</td>"
+                                "</tr></table><p>おわり</p>"}}));
+    window.ShowStartPage();
+    QAccessibleTextInterface* text =
+        QAccessible::queryAccessibleInterface(&Browser(window))->textInterface();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->text(0, text->characterCount()), QStringLiteral(u"表紙\na\nb\n\nおわり"));
 }
 
 TEST_F(HelpWindowTest, WithoutTitle_CaptionIsBellmoraHelp) {

@@ -503,7 +503,8 @@ TEST_F(PracticeRun, ExpectedTabOutsideARun_IsTypedInsteadOfMovingTheFocus) {
 
 // What a screen reader is asked to say over a whole run, in order: the load, each light
 // and at green the first character, the next character after each hit (a wrong key says
-// nothing, a word committed at once the character after it), and the run's figures.
+// nothing, a word committed at once the character after it), the run's figures with the
+// totals; then a run left with Escape.
 TEST_F(PracticeRun, WholeRun_AsksToSayEachStepOnceInOrder) {
     w.files.files[u"drill.txt"] = u"\"か\r\n\tき く\"";
     ui.selectedFileName = u"drill.txt";
@@ -515,10 +516,16 @@ TEST_F(PracticeRun, WholeRun_AsksToSayEachStepOnceInOrder) {
     Type(u"か\n");
     Key(u"\tき");
     Type(u" く");
+    OnStartClick(st, w.platform);
+    OnInputEscape(st, w.platform);
     EXPECT_EQ(w.speech.said,
-              (std::vector<std::u16string>{u"drill　文字数　7問　か\r\n\tき く", u"赤", u"黄",
-                                           u"青　か", u"改行", u"タブ", u"空白", u"く",
-                                           u"2.00秒　3.500タイプ／秒　0.286秒／タイプ"}));
+              (std::vector<std::u16string>{
+                  u"drill　7もじ　か\r\n\tき く", u"あか", u"きいろ", u"あお　か", u"かいぎょう",
+                  u"タブ", u"スペース", u"く",
+                  u"2.00びょう　いちびょうあたり 3.500タイプ　いちタイプあたり 0.286びょう　"
+                  u"トータル 1かい　7もじ　0じかん 0ふん 2びょう　"
+                  u"さいそく いちびょうあたり 3.5タイプ　いちタイプあたり 0.286びょう",
+                  u"ちゅうし　きろくは しません"}));
 }
 
 // A typist copying a text must know which of the two blanks comes.

@@ -193,6 +193,16 @@ TEST_F(ProblemLoad, NothingSelected_DoesNothing) {
     EXPECT_TRUE(Now() == before);
 }
 
+TEST_F(ProblemLoad, ReadMeReachedByKeyboard_IsNamedInTheFrameWithoutABox) {
+    w.files.files[u"読んでね.txt"] = u"あ";
+    ui.selectedFileName = u"読んでね.txt";
+    OnFileListKeyMove(st, w.platform);
+    EXPECT_TRUE(w.dialogs.shown.empty());
+    EXPECT_EQ(ui.problemFrameCaption, u"読んでね.txt　説明文");
+    EXPECT_EQ(st.strMondai, u"かきくけこ");
+    EXPECT_EQ(w.speech.said.back(), u"読んでね.txt　せつめいぶん　もんだいでは ありません");
+}
+
 // The run's clock and record file belong to the problem it started with.
 TEST_F(ProblemLoad, DuringCountdownOrRun_LoadsNothing) {
     for (Flag WindowState::*flag : {&WindowState::blnCountdown, &WindowState::blnTyping}) {

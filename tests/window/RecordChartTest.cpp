@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -63,6 +64,29 @@ TEST(RecordChartPlugin, MissingPluginIsToldInTheProgramsMessageBox) {
         (std::vector<Message>{{u"記録グラフを開けませんでした。グラフの部品（bellmora-chart）が"
                                u"見つからないか、読み込めません。",
                                u"Bellmora", MessageIcon::Warning, MessageButtons::Ok}}));
+}
+
+// The keyboard alone moves through the window and leaves it: Tab leaves the run table,
+// Escape and Ctrl+W close the window.
+TEST_F(RecordChartTest, TabLeavesTheTableEscapeOrCtrlWCloses) {
+    WriteFile(QStringLiteral("drill.txt"), "ab");
+    WriteFile(QStringLiteral("drill.REC"), "\"24/01/15 10:20:30\",2,0.01,200,0.005\r\n");
+    OpenWindow(10);
+    ClickItem(*Control<QListWidget>("filMondai"), 0);
+    for (const QKeyCombination key : {QKeyCombination(Qt::Key_Escape), Qt::CTRL | Qt::Key_W}) {
+        PressEnterInHistory();
+        ASSERT_TRUE(ChartShown());
+        QTest::qWait(20);  // the main window's own activation comes first offscreen
+        Chart()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == Chart(); }));
+        Chart()->findChild<QTabWidget*>()->setCurrentIndex(1);
+        auto* table = Chart()->findChild<QTableView*>();
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_Tab);
+        EXPECT_NE(QApplication::focusWidget(), table);
+        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+        EXPECT_FALSE(ChartShown()) << QKeySequence(key).toString().toStdString();
+    }
 }
 
 TEST_F(RecordChartTest, OpensFromTheHistoryFollowsItAndClosesOnEnd) {

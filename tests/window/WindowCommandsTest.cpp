@@ -60,5 +60,15 @@ TEST(WindowCommands, ClicksOnTheProblemTextAlternateGreyAndBlack) {
     }
 }
 
+// Said over the character to type, which it therefore repeats.
+TEST(WindowCommands, HidingTheTextDuringARun_SaysTheNextCharacterAgain) {
+    FakeWindow w;
+    w.Load();
+    w.st.blnTyping = Flag::True;
+    w.st.strInpKey = u"ア";
+    OnMondaiClick(w.st, w.platform);
+    EXPECT_EQ(w.speech.said.back(), u"もんだいぶんを かくしました　カタカナ ア");
+}
+
 }  // namespace
 }  // namespace bellmora::test

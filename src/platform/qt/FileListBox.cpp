@@ -6,10 +6,11 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTimer>
 
 namespace bellmora {
 
-FileListBox::FileListBox(QWidget* parent) : QListWidget(parent) {
+FileListBox::FileListBox(QWidget* parent) : ListBox(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -69,11 +70,16 @@ void FileListBox::onSelectionChanged() {
     emit chosen(inKeyPress_);
 }
 
-void FileListBox::focusInEvent(QFocusEvent* event) {
+void ListBox::focusInEvent(QFocusEvent* event) {
     QListWidget::focusInEvent(event);
     // The view makes the first row current when it gets the focus; with nothing selected
     // that would make the first Down arrow skip it.
-    if (selectedItems().isEmpty()) selectionModel()->clearCurrentIndex();
+    if (selectedItems().isEmpty()) return selectionModel()->clearCurrentIndex();
+    // Orca 43 hears only of the list ("List with 8 items"): tell it the chosen line too,
+    // after the list's own focus, as a move does; its where-am-I then reads the line.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus() && currentIndex().isValid()) currentChanged(currentIndex(), currentIndex());
+    });
 }
 
 void FileListBox::mousePressEvent(QMouseEvent* event) {

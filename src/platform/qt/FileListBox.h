@@ -8,11 +8,21 @@
 
 namespace bellmora {
 
+// A list box that, on taking the focus, tells a screen reader its chosen line, as a move
+// does; with none chosen, the first Down arrow chooses the first line.
+class ListBox : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+};
+
 // A list of the file names of the working folder that match a pattern. Picking a name,
 // by a left click (also on the name already selected) or by moving the selection with the
 // keyboard, raises chosen() once per user action, telling which of the two it was. Enter
 // raises entered(). Once a name is selected, the selection can move but never vanish.
-class FileListBox final : public QListWidget {
+class FileListBox final : public ListBox {
     Q_OBJECT
 public:
     explicit FileListBox(QWidget* parent = nullptr);
@@ -36,7 +46,6 @@ signals:
     void entered();
 
 protected:
-    void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;

@@ -68,7 +68,12 @@ std::u16string QtControls::SelectedFileName() const {
 
 void QtControls::FocusFileList() { w_.filMondai->setFocus(Qt::OtherFocusReason); }
 
-void QtControls::LockFileList(bool locked) { w_.filMondai->setLocked(locked); }
+void QtControls::LockFileList(bool locked) {
+    w_.filMondai->setLocked(locked);
+    // The list is locked while a countdown or run is on: only then does Tab stop in the
+    // input box, which has nothing to take outside a run. A click still reaches it.
+    w_.txtInpKey->setFocusPolicy(locked ? Qt::StrongFocus : Qt::ClickFocus);
+}
 
 void QtControls::FocusInput() { w_.txtInpKey->setFocus(Qt::OtherFocusReason); }
 

@@ -19,19 +19,38 @@ public:
     using QWidget::QWidget;
 };
 
+// The notices' parent. Orca leaves out the role word ("notification") for a notification
+// inside a status bar, so that the text comes first.
+class NoticeBar final : public QWidget {
+public:
+    using QWidget::QWidget;
+};
+
 QAccessibleInterface* CreateNoticeInterface(const QString& className, QObject* object) {
     if (className != QLatin1String("QWidget")) return nullptr;
-    auto* notice = dynamic_cast<Notice*>(object);
-    return notice ? new QAccessibleWidget(notice, QAccessible::Notification) : nullptr;
+    if (auto* notice = dynamic_cast<Notice*>(object))
+        return new QAccessibleWidget(notice, QAccessible::Notification);
+    if (auto* bar = dynamic_cast<NoticeBar*>(object))
+        return new QAccessibleWidget(bar, QAccessible::StatusBar);
+    return nullptr;
 }
 
-QWidget* MakeNotice(QWidget* window, const QString& text) {
+QWidget* MakeInvisible(QWidget* widget) {
+    widget->setFocusPolicy(Qt::NoFocus);
+    widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+    widget->setGeometry(0, 0, 1, 1);
+    return widget;
+}
+
+QWidget* MakeNotice(QWidget* window, QPointer<QWidget>& bar, const QString& text) {
     static const bool installed = (QAccessible::installFactory(CreateNoticeInterface), true);
     (void)installed;
-    auto* notice = new Notice(window);
-    notice->setFocusPolicy(Qt::NoFocus);
-    notice->setAttribute(Qt::WA_TransparentForMouseEvents);
-    notice->setGeometry(0, 0, 1, 1);
+    if (!bar) {
+        bar = MakeInvisible(new NoticeBar(window));
+        bar->show();
+    }
+    auto* notice = new Notice(bar);
+    MakeInvisible(notice);
     notice->setAccessibleName(text);
     notice->show();  // its first appearance says it
     return notice;
@@ -60,7 +79,7 @@ void QtSpeech::Flush() {
     QPointer<QWidget>& notice = notices_.at(next_);
     next_ = (next_ + 1) % notices_.size();
     if (!notice) {
-        notice = MakeNotice(window_, text);
+        notice = MakeNotice(window_, bar_, text);
         return;
     }
     // Already shown, so renamed it would say nothing: it appears anew, as a fresh one does.

@@ -18,10 +18,10 @@ namespace bellmora {
 
 // Has screen readers say the logic's announcements. Orca 43 speaks neither a later name
 // change of the focused control nor any label's, but it does speak a notification as it
-// appears ("notification <name>"), so each announcement shows an invisible notification
-// of the window, which never takes the focus. What one event asks for is
-// said once, joined, after the window has repainted: a keystroke shows as fast with a
-// screen reader listening as without. While none listens, nothing at all is done.
+// appears, so each announcement shows an invisible notification of the window, which
+// never takes the focus; inside an invisible status bar, Orca says it without its role. What one
+// event asks for is said once, joined, after the window has repainted: a keystroke shows as fast
+// with a screen reader listening as without. While none listens, nothing at all is done.
 class QtSpeech final : public Speech {
 public:
     explicit QtSpeech(QWidget* window);
@@ -33,6 +33,7 @@ public:
 
 private:
     QWidget* window_;
+    QPointer<QWidget> bar_;  // the status bar the notices sit in
     // A reader hears that a notification appeared at once, but asks for its name only
     // when it comes to say it, which at typing speed may be a few keys later. Were one
     // notice renamed for every key, the reader would say the newest name for each of

@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
+#include <QPushButton>
 #include <QSplineSeries>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -75,6 +76,14 @@ RecordChartWindow::RecordChartWindow(QWidget* owner) : QWidget(owner, Qt::Window
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(tabs);
+    // A way out for the keyboard alone: Escape, Ctrl+W or the button.
+    auto* closeButton = new QPushButton(QStringLiteral(u"閉じる"));
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    layout->addWidget(closeButton, 0, Qt::AlignRight);
+    auto* closeKeys = new QAction(this);
+    closeKeys->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    connect(closeKeys, &QAction::triggered, this, &QWidget::close);
+    addAction(closeKeys);
     resize(760, 520);
 }
 
@@ -87,6 +96,7 @@ QWidget* RecordChartWindow::MakeChartPage() {
     figures_->setObjectName(QStringLiteral("figures"));
     figures_->setWordWrap(true);
     figures_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    figures_->setFocusPolicy(Qt::StrongFocus);  // reached by Tab, and read as it is
     figures_->setContentsMargins(6, 2, 6, 4);
     auto* chartAndFigures = new QWidget;
     auto* layout = new QVBoxLayout(chartAndFigures);
@@ -159,6 +169,7 @@ QWidget* RecordChartWindow::MakeTablePage() {
     table_->setModel(model_);
     table_->setAccessibleName(QStringLiteral(u"記録の表"));
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setTabKeyNavigation(false);  // Tab leaves the table; the arrows move in it
     table_->setAlternatingRowColors(true);
     table_->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Every row is one line high and every column as wide as its longest figure: nothing

@@ -29,6 +29,13 @@ public:
 
     QVariant loadResource(int type, const QUrl& name) override;
 
+signals:
+    // Tab or Shift+Tab has come to a link; its text.
+    void linkReached(const QString& text);
+
+protected:
+    bool focusNextPrevChild(bool next) override;
+
 private:
     const std::string* Find(const QUrl& url) const;
     void FollowLink(const QUrl& link);

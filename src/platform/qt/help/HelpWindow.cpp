@@ -4,8 +4,11 @@
 #include "HelpWindow.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QSplitter>
 #include <QStyle>
+#include <QTextDocument>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -38,7 +41,7 @@ HelpWindow::Contents ReadContents(const ChmArchive& archive) {
 }  // namespace
 
 HelpWindow::HelpWindow(std::shared_ptr<const ChmArchive> archive, QWidget* parent)
-    : QMainWindow(parent), archive_(std::move(archive)) {
+    : QMainWindow(parent), archive_(std::move(archive)), speech_(this) {
     const std::string& title = archive_->System().title;
     setWindowTitle(title.empty() ? kDefaultCaption : DecodeHelpText(title, false));
     BuildPanes();
@@ -51,6 +54,36 @@ HelpWindow::HelpWindow(std::shared_ptr<const ChmArchive> archive, QWidget* paren
     connect(contents_, &QTreeWidget::itemActivated, this, &HelpWindow::OpenEntry);
     connect(contents_, &QTreeWidget::itemClicked, this, &HelpWindow::OpenEntry);
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::MarkEntry);
+    ReachByKeyboardAndEar();
+}
+
+// A screen reader reads the page that has the focus once, as the window opens; later
+// pages, the link Tab comes to and the contents entry the focus returns to are said here.
+// Said as plain text: the document's frame marks (U+FDD0, U+FDD1) stay out.
+void HelpWindow::ReachByKeyboardAndEar() {
+    connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
+        if (isVisible())
+            speech_.Announce((browser_->documentTitle() + u'\u3000' +
+                              browser_->document()->toPlainText().simplified())
+                                 .toStdU16String());
+    });
+    connect(browser_, &HelpBrowser::linkReached, this, [this](const QString& text) {
+        speech_.Announce((QStringLiteral(u"リンク ") + text).toStdU16String());
+    });
+    contents_->installEventFilter(this);
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == contents_ && event->type() == QEvent::FocusIn) {
+        // After the tree's own focus, its current entry, as a move would tell it.
+        QTimer::singleShot(0, contents_, [this] {
+            const QModelIndex current = contents_->currentIndex();
+            if (!contents_->hasFocus() || !current.isValid()) return;
+            contents_->selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
+            contents_->selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+        });
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void HelpWindow::ShowStartPage() {
@@ -86,6 +119,11 @@ void HelpWindow::BuildToolBar() {
     back->setEnabled(false);
     forward->setEnabled(false);
     contentsAction_->setCheckable(true);
+    // A way out for the keyboard alone: Escape, Ctrl+W or the button.
+    QAction* closeAction = bar->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton),
+                                          QStringLiteral("閉じる"));
+    closeAction->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    connect(closeAction, &QAction::triggered, this, &QWidget::close);
     connect(back, &QAction::triggered, browser_, &QTextBrowser::backward);
     connect(forward, &QAction::triggered, browser_, &QTextBrowser::forward);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);

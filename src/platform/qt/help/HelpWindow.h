@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ChmArchive.h"
+#include "QtSpeech.h"
 #include "Sitemap.h"
 
 class QAction;
@@ -40,8 +41,12 @@ public:
         std::vector<SitemapEntry> entries;
     };
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void BuildPanes();
+    void ReachByKeyboardAndEar();
     void BuildToolBar();
     void BuildContents(const Contents& contents);
     QTreeWidgetItem* AddEntry(const SitemapEntry& entry, const QUrl& contentsUrl,
@@ -57,6 +62,7 @@ private:
     QAction* contentsAction_ = nullptr;
     std::map<QString, QTreeWidgetItem*> entriesByPage_;  // by lower-case path
     QUrl startPage_;
+    QtSpeech speech_;
 };
 
 }  // namespace bellmora
