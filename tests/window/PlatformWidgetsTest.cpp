@@ -237,8 +237,10 @@ TEST_F(PlatformWidgets, SpeechShowsEveryAnnouncementPastItsEightNotices) {
     ASSERT_NE(bridge, nullptr);
     bridge->setActive(true);  // as when a screen reader listens
     const auto saved = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
-        if (event->type() == QAccessible::ObjectShow)
-            shown << static_cast<QWidget*>(event->object())->accessibleName();
+        QAccessibleInterface* shownOne = QAccessible::queryAccessibleInterface(event->object());
+        if (event->type() == QAccessible::ObjectShow && shownOne &&
+            shownOne->role() == QAccessible::Notification)  // not the status bar they sit in
+            shown << shownOne->text(QAccessible::Name);
     });
     QStringList said;
     for (int i = 1; i <= 20; ++i) {
