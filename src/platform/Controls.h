@@ -60,6 +60,9 @@ public:
     // While set, Tab and Shift+Tab in the input box type a tab ("\t") instead of moving
     // the focus on. The Enter key always types a line end ("\n") there.
     virtual void SetInputKeepsTab(bool keep) = 0;
+    // Shows the characters a wrong commit dropped, marked as a miss, near the next
+    // character; empty text hides the mark.
+    virtual void ShowMiss(const std::u16string& dropped) = 0;
 
     // The history list.
     virtual int HistoryCount() const = 0;

@@ -15,6 +15,7 @@
 #include "HistoryChartOpener.h"
 #include "InputBox.h"
 #include "LoadHistory.h"
+#include "MissMark.h"
 #include "PracticeRun.h"
 #include "ProblemLoad.h"
 #include "SpokenText.h"
@@ -66,8 +67,11 @@ QtControlSet CreateControls(QWidget& window, QTimer& tmrStart) {
     set.cmdStart = Find<QAbstractButton>(c, "cmdStart");
     set.filMondai = Find<FileListBox>(c, "filMondai");
     set.txtInpKey = Find<InputBox>(c, "txtInpKey");
-    // Below the next character, where the typist looks.
-    set.txtInpKey->showCompositionBelow(*set.labels.at(static_cast<std::size_t>(Label::Inpkey)));
+    // Below the next character, where the typist looks: a miss, and over it (made later,
+    // so lying in front) the composition, which keeps its place.
+    const QWidget& inpkey = *set.labels.at(static_cast<std::size_t>(Label::Inpkey));
+    set.lblMiss = new MissMark(&window, inpkey.mapTo(&window, QPoint(0, inpkey.height() + 2)));
+    set.txtInpKey->showCompositionBelow(inpkey);
     set.lstRireki = Find<QListWidget>(c, "lstRireki");
     for (int i = 1; i <= 3; ++i) {
         const std::string name = "imgStart(" + std::to_string(i) + ")";

@@ -82,6 +82,18 @@ bool FakeTextFiles::Truncate(const std::u16string& name) {
     return true;
 }
 
+bool FakeTextFiles::Remove(const std::u16string& name) {
+    if (unwritable.count(name)) return false;
+    files.erase(name);
+    return true;
+}
+
+bool FakeTextFiles::WriteText(const std::u16string& name, const std::u16string& text) {
+    if (unwritable.count(name)) return false;
+    files[name] = text;
+    return true;
+}
+
 void FakeWindow::Load() { OnLoad(st, platform); }
 
 }  // namespace bellmora::test

@@ -31,6 +31,7 @@ public:
     std::u16string selectedFileName;
     bool fileListLocked = false;
     bool inputKeepsTab = false;
+    std::u16string miss;  // the miss mark's characters; empty while hidden
     std::vector<std::u16string> history;
     int historyTopIndex = 0;
     bool imageVisible[4] = {false, true, true, true};  // all three shown at first
@@ -62,6 +63,7 @@ public:
     void LockFileList(bool locked) override { fileListLocked = locked; }
     void FocusInput() override { focus = Focus::Input; }
     void SetInputKeepsTab(bool keep) override { inputKeepsTab = keep; }
+    void ShowMiss(const std::u16string& dropped) override { miss = dropped; }
     int HistoryCount() const override { return static_cast<int>(history.size()); }
     void ClearHistory() override { history.clear(); }
     void AppendHistory(const std::vector<std::u16string>& lines) override {
@@ -127,6 +129,8 @@ public:
     TextFileContent ReadText(const std::u16string& name) override;
     bool Append(const std::u16string& name, std::string_view bytes) override;
     bool Truncate(const std::u16string& name) override;
+    bool Remove(const std::u16string& name) override;
+    bool WriteText(const std::u16string& name, const std::u16string& text) override;
 };
 
 struct HelpCall {

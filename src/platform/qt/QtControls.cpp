@@ -12,6 +12,7 @@
 #include "CaptionLabelAccessible.h"
 #include "FileListBox.h"
 #include "InputBox.h"
+#include "MissMark.h"
 
 namespace bellmora {
 
@@ -73,6 +74,10 @@ void QtControls::LockFileList(bool locked) { w_.filMondai->setLocked(locked); }
 void QtControls::FocusInput() { w_.txtInpKey->setFocus(Qt::OtherFocusReason); }
 
 void QtControls::SetInputKeepsTab(bool keep) { w_.txtInpKey->setKeepsTab(keep); }
+
+void QtControls::ShowMiss(const std::u16string& dropped) {
+    if (w_.lblMiss) w_.lblMiss->setDropped(ToQt(dropped));
+}
 
 int QtControls::HistoryCount() const { return w_.lstRireki->count(); }
 
