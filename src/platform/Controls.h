@@ -54,6 +54,10 @@ public:
     virtual void FocusFileList() = 0;
     // While locked, neither the mouse nor the keyboard can move the list's selection.
     virtual void LockFileList(bool locked) = 0;
+    // The names the problem list holds, in its order.
+    virtual std::vector<std::u16string> FileNames() const = 0;
+    // Lists the folder's problem files anew and selects the name, without a choice event.
+    virtual void RefreshFileList(const std::u16string& select) = 0;
 
     // The input box, which reports what each key or input-method commit types.
     virtual void FocusInput() = 0;

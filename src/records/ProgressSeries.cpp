@@ -4,8 +4,10 @@
 #include "ProgressSeries.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <numeric>
+#include <vector>
 
 #include "NumberText.h"
 #include "Text.h"
@@ -61,6 +63,14 @@ std::u16string FormatProgressFigures(std::span<const double> speeds) {
     return IntegerText(static_cast<std::int64_t>(speeds.size())) + u"回　最速 " + Speed(best) +
            u"　平均 " + Speed(Mean(speeds)) + u"　直近10回の平均 " + Speed(Mean(recent)) +
            u"（タイプ／秒）　最初の10回→直近10回 " + ChangeText(speeds);
+}
+
+std::u16string FormatAccuracyFigure(std::span<const double> accuracy) {
+    std::vector<double> recent;
+    for (auto it = accuracy.rbegin(); it != accuracy.rend() && recent.size() < kRecentRuns; ++it)
+        if (!std::isnan(*it)) recent.push_back(*it);
+    if (recent.empty()) return {};
+    return u"　直近10回の正確さ " + FormatFixed(Mean(recent), 1) + u"%";
 }
 
 }  // namespace bellmora

@@ -25,4 +25,8 @@ ProgressSeries BuildProgressSeries(std::span<const double> speeds);
 // and the change from the first ten runs to the last ten. Empty without a run.
 std::u16string FormatProgressFigures(std::span<const double> speeds);
 
+// The figures line's accuracy: the mean of the last ten runs whose misses are known
+// (NaN for the others), in percent; empty when there is none.
+std::u16string FormatAccuracyFigure(std::span<const double> accuracy);
+
 }  // namespace bellmora

@@ -11,6 +11,7 @@
 
 #include "CaptionLabel.h"
 #include "ControlBuilder.h"
+#include "Drill.h"
 #include "FileListBox.h"
 #include "HistoryChartOpener.h"
 #include "InputBox.h"
@@ -149,6 +150,9 @@ void frmMain::WireEvents() {
     connect(&timer2_, &QTimer::timeout, this, &frmMain::OnTypingTimer);
     connect(new HistoryChartOpener(*widgets_.lstRireki), &HistoryChartOpener::requested, this,
             &frmMain::OpenRecordChart);
+    chart_.SetDrillRequest([this](bool allTexts) {
+        Dispatch([allTexts](WindowState& st, Platform& p) { OnMakeDrill(st, p, allTexts); });
+    });
 }
 
 void frmMain::Dispatch(Handler handler) {

@@ -50,6 +50,14 @@ int FakeControls::ShownImage() const {
     return shown;
 }
 
+std::vector<std::u16string> FakeControls::FileNames() const {
+    std::vector<std::u16string> names;
+    if (folder)
+        for (const auto& [name, content] : folder->files)
+            if (name.ends_with(u".txt")) names.push_back(name);
+    return names;
+}
+
 MessageAnswer FakeDialogs::ShowMessage(const std::u16string& text, const std::u16string& caption,
                                        MessageIcon icon, MessageButtons buttons) {
     shown.push_back({text, caption, icon, buttons});

@@ -21,6 +21,8 @@ namespace bellmora::test {
 
 enum class Focus { None, Start, Clear, FileList, Input };
 
+class FakeTextFiles;
+
 class FakeControls final : public Controls {
 public:
     std::map<Label, std::u16string> captions;
@@ -61,6 +63,10 @@ public:
     std::u16string SelectedFileName() const override { return selectedFileName; }
     void FocusFileList() override { focus = Focus::FileList; }
     void LockFileList(bool locked) override { fileListLocked = locked; }
+    // The ".txt" files of the fake folder, sorted by name.
+    std::vector<std::u16string> FileNames() const override;
+    void RefreshFileList(const std::u16string& select) override { selectedFileName = select; }
+    const FakeTextFiles* folder = nullptr;
     void FocusInput() override { focus = Focus::Input; }
     void SetInputKeepsTab(bool keep) override { inputKeepsTab = keep; }
     void ShowMiss(const std::u16string& dropped) override { miss = dropped; }
@@ -170,6 +176,10 @@ struct FakeWindow {
     FakeSpeech speech;
     Platform platform{ui, dialogs, sound, clock, files, help, app, speech};
     WindowState st;
+
+    FakeWindow() { ui.folder = &files; }
+    FakeWindow(const FakeWindow&) = delete;
+    FakeWindow& operator=(const FakeWindow&) = delete;
 
     // The state right after the window's Load.
     void Load();

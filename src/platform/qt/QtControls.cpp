@@ -71,6 +71,18 @@ void QtControls::FocusFileList() { w_.filMondai->setFocus(Qt::OtherFocusReason);
 
 void QtControls::LockFileList(bool locked) { w_.filMondai->setLocked(locked); }
 
+std::vector<std::u16string> QtControls::FileNames() const {
+    std::vector<std::u16string> names;
+    for (int row = 0; row < w_.filMondai->count(); ++row)
+        names.push_back(w_.filMondai->item(row)->text().toStdU16String());
+    return names;
+}
+
+void QtControls::RefreshFileList(const std::u16string& select) {
+    w_.filMondai->fill(QStringLiteral("*.txt"));
+    w_.filMondai->selectName(ToQt(select));
+}
+
 void QtControls::FocusInput() { w_.txtInpKey->setFocus(Qt::OtherFocusReason); }
 
 void QtControls::SetInputKeepsTab(bool keep) { w_.txtInpKey->setKeepsTab(keep); }

@@ -49,6 +49,8 @@ public:
     std::u16string SelectedFileName() const override;
     void FocusFileList() override;
     void LockFileList(bool locked) override;
+    std::vector<std::u16string> FileNames() const override;
+    void RefreshFileList(const std::u16string& select) override;
 
     void FocusInput() override;
     void SetInputKeepsTab(bool keep) override;

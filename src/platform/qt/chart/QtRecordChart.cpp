@@ -52,13 +52,21 @@ QtRecordChart::~QtRecordChart() = default;
 bool QtRecordChart::IsShown() const { return loaded_ && loaded_->IsShown(); }
 
 void QtRecordChart::Show(const RecordChartContent& content) {
-    if (!loaded_) loaded_ = LoadChart(owner_);
+    if (!loaded_) {
+        loaded_ = LoadChart(owner_);
+        if (loaded_) loaded_->SetDrillRequest(drillRequest_);
+    }
     if (!loaded_) return WarnMissing(owner_);
     loaded_->Show(content);
 }
 
 void QtRecordChart::Update(const RecordChartContent& content) {
     if (loaded_) loaded_->Update(content);
+}
+
+void QtRecordChart::SetDrillRequest(DrillRequest request) {
+    drillRequest_ = std::move(request);
+    if (loaded_) loaded_->SetDrillRequest(drillRequest_);
 }
 
 void QtRecordChart::Close() {

@@ -24,9 +24,11 @@ public:
     void Show(const RecordChartContent& content) override;
     void Update(const RecordChartContent& content) override;
     void Close() override;
+    void SetDrillRequest(DrillRequest request) override;
 
 private:
     QWidget* owner_;
+    DrillRequest drillRequest_;            // handed on once the module is loaded
     std::unique_ptr<RecordChart> loaded_;  // its code stays loaded for the program's life
 };
 
