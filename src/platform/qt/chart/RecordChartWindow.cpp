@@ -243,8 +243,16 @@ void RecordChartWindow::SetAccuracy(const std::vector<double>& accuracy) {
     const bool known = !points.isEmpty();
     accuracy_->setVisible(known);
     accuracyAxis_->setVisible(known);
-    // Accuracy lives near the top: from a round ten below the lowest run up to 100.
-    accuracyAxis_->setRange(std::max(0.0, std::floor(lowest / 10.0) * 10.0 - 10.0), 100.0);
+    // Accuracy lives near the top: up to 100 in round steps, its lines on the speed's.
+    const int ticks = std::max(2, speedAxis_->tickCount());
+    double step = 100.0 / (ticks - 1);
+    for (const double round : {5.0, 10.0, 20.0, 25.0})
+        if (100.0 - round * (ticks - 1) <= lowest) {
+            step = std::min(step, round);
+            break;
+        }
+    accuracyAxis_->setTickCount(ticks);
+    accuracyAxis_->setRange(100.0 - step * (ticks - 1), 100.0);
 }
 
 QWidget* RecordChartWindow::MakeWeakPage() {
