@@ -78,7 +78,11 @@ std::vector<WeakCharacter> WeakCharactersOf(TextFiles& files,
     MissTally tally;
     for (const std::u16string& file : problemFiles) {
         if (IsReadMeName(file)) continue;
-        const std::vector<RunWithMisses> runs = ReadRunsWithMisses(files, ProblemName(file));
+        // Only a problem with a miss file has runs to count: the others' record files,
+        // however long, are not read.
+        const std::u16string name = ProblemName(file);
+        if (files.ReadText(MissFileName(name)).status == ReadStatus::Unreadable) continue;
+        const std::vector<RunWithMisses> runs = ReadRunsWithMisses(files, name);
         if (runs.empty()) continue;
         TallyMisses(tally, TypedTextOf(files, file), runs);
     }
