@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace bellmora {
 
@@ -16,6 +17,14 @@ enum class StepPhase : std::uint8_t {
     Idle,       // the next tick starts a step
     Waiting,    // a step shows its character and waits for the matching keystroke
     Finishing,  // the step has its hit and is advancing (and may be recording the run)
+};
+
+// Characters a timed run dropped in one change of the input box while one character was
+// expected: that character, and the dropped characters as they were committed.
+struct Miss {
+    std::u16string expected;
+    std::u16string typed;
+    friend bool operator==(const Miss&, const Miss&) = default;
 };
 
 // Everything the main window remembers, for its whole life. Never saved: what outlives a
@@ -43,6 +52,12 @@ struct WindowState {
     // refuses to time a run of a problem that was never loaded.
     std::u16string strMondaiFile;
     StepPhase stepPhase = StepPhase::Idle;
+
+    // The misses of the timed run in progress (or of the last one), kept beside its record.
+    std::vector<Miss> misses;
+    std::int32_t lngMiss = 0;  // dropped characters (keystroke units) of that run
+    // The dropped characters shown near the next character since the last hit.
+    std::u16string strMissShown;
 };
 
 // A countdown is armed or a timed run is on: Start is disabled and the problem stays.

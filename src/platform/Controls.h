@@ -57,12 +57,19 @@ public:
     virtual void FocusFileList() = 0;
     // While locked, neither the mouse nor the keyboard can move the list's selection.
     virtual void LockFileList(bool locked) = 0;
+    // The names the problem list holds, in its order.
+    virtual std::vector<std::u16string> FileNames() const = 0;
+    // Lists the folder's problem files anew and selects the name, without a choice event.
+    virtual void RefreshFileList(const std::u16string& select) = 0;
 
     // The input box, which reports what each key or input-method commit types.
     virtual void FocusInput() = 0;
     // While set, Tab and Shift+Tab in the input box type a tab ("\t") instead of moving
     // the focus on. The Enter key always types a line end ("\n") there.
     virtual void SetInputKeepsTab(bool keep) = 0;
+    // Shows the characters a wrong commit dropped, marked as a miss, near the next
+    // character; empty text hides the mark.
+    virtual void ShowMiss(const std::u16string& dropped) = 0;
 
     // The history list.
     virtual int HistoryCount() const = 0;

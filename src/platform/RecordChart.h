@@ -3,12 +3,18 @@
 
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "HistoryRow.h"
 
 namespace bellmora {
+
+// One character of the weakest-characters table, as it shows.
+struct WeakCharacterRow {
+    std::u16string character, expected, missed, rate, mostTyped;
+};
 
 // What the record chart shows of one problem. Without runs it shows the note instead.
 struct RecordChartContent {
@@ -20,7 +26,15 @@ struct RecordChartContent {
     std::vector<double> recentMean;  // a smooth line
     std::u16string recentMeanName;   // its name in the legend
     std::u16string figures;          // the line under the chart
+    std::vector<double> accuracy;    // percent of each run; NaN where no misses are known
+    // The characters missed most, in this problem's runs and in those of all the folder's.
+    std::vector<WeakCharacterRow> weakInText, weakInFolder;
+    int weakMinimum = 0;  // how often a character came at least, to be ranked
 };
+
+// Asked of the program by the chart: a drill from the weakest characters of the chosen
+// problem, or of all problems of the folder.
+using DrillRequest = std::function<void(bool allTexts)>;
 
 // The record chart: a window of its own beside the main window, created when first shown.
 class RecordChart {
@@ -32,6 +46,8 @@ public:
     // Replaces what a shown window holds, leaving the focus where it is.
     virtual void Update(const RecordChartContent& content) = 0;
     virtual void Close() = 0;
+    // What the drill button asks for, from then on.
+    virtual void SetDrillRequest(DrillRequest request) = 0;
 };
 
 }  // namespace bellmora

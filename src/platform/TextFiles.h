@@ -32,6 +32,12 @@ public:
     virtual bool Append(const std::u16string& name, std::string_view bytes) = 0;
     // Empties the file (creating it when missing) and flushes that to the disk.
     virtual bool Truncate(const std::u16string& name) = 0;
+    // Deletes the file; true when it is gone, also when there was none.
+    virtual bool Remove(const std::u16string& name) = 0;
+    // Replaces the file's content with the text, with its line ends as they stand, in code
+    // page 932 when every character has a place there and in UTF-8 otherwise; flushed to
+    // the disk. Creates the file.
+    virtual bool WriteText(const std::u16string& name, const std::u16string& text) = 0;
 };
 
 }  // namespace bellmora

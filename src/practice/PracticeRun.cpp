@@ -17,6 +17,8 @@ namespace bellmora {
 namespace {
 
 constexpr int kMaxPos = std::numeric_limits<std::int16_t>::max();
+// The miss mark shows the last few dropped characters: enough to recognise the commit.
+constexpr std::size_t kShownMiss = 12;
 
 // A key hits when it types the expected character. Past the end of the text (outside a
 // timed run) any key hits; during the countdown none does, as the clock has not started.
@@ -30,6 +32,48 @@ void RefuseStart(Platform& p, const std::u16string& text) {
     p.ui.FocusFileList();
 }
 
+// Forgets the misses of a run and hides their mark.
+void ResetMisses(WindowState& st, Platform& p) {
+    st.misses.clear();
+    st.lngMiss = 0;
+    if (st.strMissShown.empty()) return;
+    st.strMissShown.clear();
+    p.ui.ShowMiss(u"");
+}
+
+// A character of a timed run's commit that was dropped. Dropped characters of one change
+// against one expected character make one miss entry, as they were committed together.
+void NoteMiss(WindowState& st, std::u16string_view unit, bool& open) {
+    if (!open || st.misses.empty() || st.misses.back().expected != st.strInpKey)
+        st.misses.push_back({st.strInpKey, {}});
+    open = true;
+    st.misses.back().typed += unit;
+    if (st.lngMiss < std::numeric_limits<std::int32_t>::max()) ++st.lngMiss;
+}
+
+// The mark follows the latest change: its dropped characters, added to those of the
+// changes before it that hit nothing. A hit alone clears it.
+void ShowMisses(WindowState& st, Platform& p, const std::u16string& dropped, bool hit) {
+    if (dropped.empty() && !hit) return;
+    std::u16string shown = hit ? dropped : st.strMissShown + dropped;
+    if (shown.size() > kShownMiss) {
+        std::size_t cut = shown.size() - kShownMiss;
+        if (shown[cut] >= 0xDC00 && shown[cut] < 0xE000) ++cut;  // not half a pair
+        shown.erase(0, cut);
+    }
+    if (shown == st.strMissShown) return;
+    st.strMissShown = std::move(shown);
+    std::u16string mark;  // a dropped line end or tab as the next character shows one
+    for (int at = 1; at <= static_cast<int>(st.strMissShown.size());) {
+        const std::u16string unit = TypingUnitAt(st.strMissShown, at);
+        at += static_cast<int>(unit.size());
+        mark += ShownUnit(unit);
+    }
+    p.ui.ShowMiss(mark);
+    // A short cue and the character that is still expected.
+    if (!dropped.empty()) p.speech.Announce(u"ミス　" + SpokenUnit(st.strInpKey));
+}
+
 void EndTimedRun(WindowState& st, Platform& p) {
     st.blnTyping = Flag::False;
     st.sngEnd = p.clock.SecondsSinceMidnight();
@@ -40,6 +84,7 @@ void EndTimedRun(WindowState& st, Platform& p) {
     p.ui.SetStartEnabled(true);
     p.ui.FocusStart();
     RecordRun(st, p);
+    ResetMisses(st, p);
     p.ui.SetCaption(Label::Nokori, IntegerText(st.intMoji));
     p.ui.SetCountdownTimerEnabled(true);
 }
@@ -74,6 +119,7 @@ void OnStartClick(WindowState& st, Platform& p) {
     // Every timed run types the whole text from the green light: what was typed before
     // counts for nothing.
     st.blnHit = Flag::False;
+    ResetMisses(st, p);
     ShowTextFromStart(st, p);
     // Into the input box before Start is disabled, or the focus would pass on to Clear,
     // where an impatient Space or Enter opens the clearing of the history. The input
@@ -109,16 +155,28 @@ void OnInputChange(WindowState& st, Platform& p, std::u16string_view typed) {
     const RunPoint before{st.intPos, st.blnTyping};
     // A converted word arrives as one commit: it counts as its characters typed one by one,
     // each checked in turn. A run that ends on one of them takes nothing after it, as the
-    // focus would have left the box by then.
+    // focus would have left the box by then. Only the timed part counts misses.
+    std::u16string dropped;
+    bool hit = false;
+    bool open = false;  // a miss entry of this change takes the next dropped character
     for (int at = 1; at <= static_cast<int>(typed.size());) {
         const std::u16string unit = TypingUnitAt(typed, at);
         at += static_cast<int>(unit.size());
-        if (!KeyHits(st, unit)) continue;
         const bool timed = st.blnTyping == Flag::True;
+        if (!KeyHits(st, unit)) {
+            if (timed) {
+                NoteMiss(st, unit, open);
+                dropped += unit;
+            }
+            continue;
+        }
+        hit = true;
+        open = false;
         st.blnHit = Flag::True;
         ContinueTypingStep(st, p);
         if (timed && st.blnTyping != Flag::True) break;
     }
+    if (st.blnTyping == Flag::True) ShowMisses(st, p, dropped, hit);
     AnnounceNextUnit(st, p, before);
 }
 
@@ -129,6 +187,7 @@ void OnInputEscape(WindowState& st, Platform& p) {
     st.intCount = 0;
     st.blnTyping = Flag::False;
     st.blnHit = Flag::False;
+    ResetMisses(st, p);
     for (int i = 1; i <= kLights; ++i)
         p.ui.SetStartImageVisible(i, i == kLights);  // as a run leaves them
     ShowTextFromStart(st, p);

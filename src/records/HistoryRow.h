@@ -8,9 +8,11 @@
 namespace bellmora {
 
 // One run as the history shows it, a line of the list and a row of the record chart's
-// table: its date and its four figures, as texts.
+// table: its date and its four figures, as texts; then its misses and accuracy, empty for a
+// run recorded before misses were kept.
 struct ChartRun {
     std::u16string date, moji, jikan, byou, byou2;
+    std::u16string miss, accuracy;
 };
 
 }  // namespace bellmora

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "FoldBest.h"
+#include "MissFile.h"
 #include "NumberText.h"
 #include "RecordReader.h"
 #include "ShowTotals.h"
@@ -90,6 +91,8 @@ void OnClearClick(WindowState& st, Platform& p) {
     // showing them.
     if (!p.files.Truncate(RecordFileName(st.strMondaiName)))
         return WarnRecordFile(p, st.strMondaiName, u"を消去できませんでした");
+    // The misses go with the runs they belong to. Left behind, they would match no record.
+    p.files.Remove(MissFileName(st.strMondaiName));
     p.ui.ClearHistory();
     ResetTotals(st);
     ShowTotals(st, p);

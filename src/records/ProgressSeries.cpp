@@ -4,8 +4,10 @@
 #include "ProgressSeries.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <numeric>
+#include <vector>
 
 #include "NumberText.h"
 #include "Text.h"
@@ -69,6 +71,14 @@ std::u16string FormatProgressFigures(std::span<const double> speeds) {
            u"　平均 " + Speed(Mean(speeds)) + u"　" + RecentMeanName() + u" " +
            Speed(Mean(recent)) + u"（タイプ／秒）　" + RunsText(u"最初の") + u"→" +
            RunsText(u"直近") + u" " + ChangeText(speeds);
+}
+
+std::u16string FormatAccuracyFigure(std::span<const double> accuracy) {
+    std::vector<double> recent;
+    for (auto it = accuracy.rbegin(); it != accuracy.rend() && recent.size() < kRecentRuns; ++it)
+        if (!std::isnan(*it)) recent.push_back(*it);
+    if (recent.empty()) return {};
+    return u"　" + RunsText(u"直近") + u"の正確さ " + FormatFixed(Mean(recent), 1) + u"%";
 }
 
 }  // namespace bellmora

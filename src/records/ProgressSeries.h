@@ -28,4 +28,8 @@ std::u16string RecentMeanName();
 // and the change from the first ten runs to the last ten. Empty without a run.
 std::u16string FormatProgressFigures(std::span<const double> speeds);
 
+// The figures line's accuracy: the mean of the last ten runs whose misses are known
+// (NaN for the others), in percent; empty when there is none.
+std::u16string FormatAccuracyFigure(std::span<const double> accuracy);
+
 }  // namespace bellmora

@@ -12,6 +12,7 @@
 #include "DateTime.h"
 #include "FoldBest.h"
 #include "LoadHistory.h"
+#include "MissFile.h"
 #include "NumberText.h"
 #include "RecordFile.h"
 #include "ShowTotals.h"
@@ -65,11 +66,19 @@ void ListRun(Platform& p, const RunFigures& f) {
 
 // The run keeps its list line and its place in the totals even when the file refuses
 // it; the user is told, since the run will be missing the next time the problem loads.
-void AppendRecord(const WindowState& st, Platform& p, const RunFigures& f) {
+bool AppendRecord(const WindowState& st, Platform& p, const RunFigures& f) {
     const std::string line =
         FormatRecordLine(f.date, f.moji, f.jikanValue, f.byouValue, f.byou2Value);
-    if (!p.files.Append(RecordFileName(st.strMondaiName), line))
-        WarnRecordFile(p, st.strMondaiName, u"に書き込めませんでした");
+    if (p.files.Append(RecordFileName(st.strMondaiName), line)) return true;
+    WarnRecordFile(p, st.strMondaiName, u"に書き込めませんでした");
+    return false;
+}
+
+// The run's misses, in a file of their own after its record. A run without a record gets
+// no line, as there is no run to match it; a miss file that refuses the line costs only
+// the misses of this run, so the user is not stopped for it.
+void AppendMisses(const WindowState& st, Platform& p, const RunFigures& f) {
+    p.files.Append(MissFileName(st.strMondaiName), FormatMissLine(f.date, st.lngMiss, st.misses));
 }
 
 std::int32_t AddSaturated(std::int32_t total, int moji) {
@@ -122,7 +131,7 @@ void RecordRun(WindowState& st, Platform& p) {
     if (!measured) return;
     const RunFigures& f = *measured;
     ListRun(p, f);
-    AppendRecord(st, p, f);
+    if (AppendRecord(st, p, f)) AppendMisses(st, p, f);
     const bool newBest = FoldRun(st, f);
     ShowTotals(st, p);
     // The first run of a history always lowers the best; it is not congratulated.

@@ -8,6 +8,7 @@
 
 #include "Platform.h"
 #include "RecordChart.h"
+#include "WeakCharacters.h"
 #include "WindowState.h"
 
 namespace bellmora {
@@ -21,8 +22,13 @@ struct ChartedHistory {
     friend bool operator==(const ChartedHistory&, const ChartedHistory&) = default;
 };
 
-// The chart of a problem's record file: its runs, their lines and the figures.
-RecordChartContent BuildRecordChart(const std::u16string& problemName, TextFiles& files);
+// The chart of a problem's record file: its runs, their lines and the figures, and the
+// weakest characters of the problem and of the folder's problem files.
+RecordChartContent BuildRecordChart(const std::u16string& problemName, TextFiles& files,
+                                    const std::vector<std::u16string>& folderFiles = {});
+
+// The table's texts of weak characters.
+std::vector<WeakCharacterRow> WeakCharacterRows(const std::vector<WeakCharacter>& weak);
 
 // Double-click or Enter on the history list, or its menu item: shows the chart of the
 // loaded problem. Refused without a word during a countdown or a run, and before a

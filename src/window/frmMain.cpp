@@ -16,10 +16,12 @@
 
 #include "CaptionLabel.h"
 #include "ControlBuilder.h"
+#include "Drill.h"
 #include "FileListBox.h"
 #include "HistoryChartOpener.h"
 #include "InputBox.h"
 #include "LoadHistory.h"
+#include "MissMark.h"
 #include "PracticeRun.h"
 #include "ProblemLoad.h"
 #include "SpokenText.h"
@@ -95,8 +97,11 @@ QtControlSet CreateControls(QWidget& window, QTimer& tmrStart) {
     set.filMondai = Find<FileListBox>(c, "filMondai");
     set.txtInpKey = Find<InputBox>(c, "txtInpKey");
     set.txtInpKey->setFocusPolicy(Qt::ClickFocus);  // Tab reaches it during a run only
-    // Below the next character, where the typist looks.
-    set.txtInpKey->showCompositionBelow(*set.labels.at(static_cast<std::size_t>(Label::Inpkey)));
+    // Below the next character, where the typist looks: a miss, and over it (made later,
+    // so lying in front) the composition, which keeps its place.
+    const QWidget& inpkey = *set.labels.at(static_cast<std::size_t>(Label::Inpkey));
+    set.lblMiss = new MissMark(&window, inpkey.mapTo(&window, QPoint(0, inpkey.height() + 2)));
+    set.txtInpKey->showCompositionBelow(inpkey);
     set.lstRireki = Find<QListWidget>(c, "lstRireki");
     for (int i = 1; i <= kLights; ++i) {
         const std::string name = "imgStart(" + std::to_string(i) + ")";
@@ -183,6 +188,9 @@ void frmMain::WireEvents() {
     connect(&timer2_, &QTimer::timeout, this, &frmMain::OnTypingTimer);
     connect(new HistoryChartOpener(*widgets_.lstRireki), &HistoryChartOpener::requested, this,
             &frmMain::OpenRecordChart);
+    chart_.SetDrillRequest([this](bool allTexts) {
+        Dispatch([allTexts](WindowState& st, Platform& p) { OnMakeDrill(st, p, allTexts); });
+    });
 }
 
 void frmMain::Dispatch(Handler handler) {

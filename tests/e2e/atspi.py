@@ -4,6 +4,7 @@
 """Reads and drives Bellmora over AT-SPI, as a screen reader does.
 
     atspi.py show NAME...        until labels with all these names are found
+    atspi.py cells TEXT...       until table cells with all these texts are found
     atspi.py hear NAME...        prints "listening" once the program knows of it, then
                                  waits until a change of a label's name to each of
                                  these has been announced
@@ -67,18 +68,22 @@ def wait_for(found):
     return result[0]
 
 
-def show(wanted):
+def show(wanted, role=Atspi.Role.LABEL, what="labels"):
     seen = []
 
     def found():
         app = bellmora()
-        seen[:] = [n.get_name() for n in descendants(app) if n.get_role() == Atspi.Role.LABEL] if app else []
+        seen[:] = [n.get_name() for n in descendants(app) if n.get_role() == role] if app else []
         return all(name in seen for name in wanted)
 
     if not wait_for(found):
-        print(f"labels missing: {[n for n in wanted if n not in seen]!r}; the labels are: {seen!r}")
+        print(f"{what} missing: {[n for n in wanted if n not in seen]!r}; the {what} are: {seen!r}")
         return 1
     return 0
+
+
+def cells(wanted):
+    return show(wanted, Atspi.Role.TABLE_CELL, "cells")
 
 
 def hear(wanted):
@@ -156,5 +161,5 @@ def press(args):
 
 
 if __name__ == "__main__":
-    commands = {"show": show, "hear": hear, "window": window, "gone": gone, "press": press}
+    commands = {"show": show, "cells": cells, "hear": hear, "window": window, "gone": gone, "press": press}
     sys.exit(commands[sys.argv[1]](sys.argv[2:]))

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "FakePlatform.h"
+#include "MissFile.h"
 #include "PracticeRun.h"
 #include "ProblemLoad.h"
 #include "SpokenText.h"
@@ -362,6 +363,61 @@ const CommitRow kCommitRows[] = {
 INSTANTIATE_TEST_SUITE_P(Rows, PracticeRunCommits, testing::ValuesIn(kCommitRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// ---- Misses: the dropped characters of the timed part, shown until the next hit ----
+
+struct MissRow {
+    const char* name;
+    std::u16string text;
+    std::vector<std::u16string> early;    // changes after Start, before the green light
+    std::vector<std::u16string> commits;  // changes in the timed run
+    std::vector<Miss> misses;
+    std::u16string mark;  // the miss mark afterwards
+};
+void PrintTo(const MissRow& row, std::ostream* os) { *os << row.name; }
+
+class PracticeRunMisses : public PracticeRun, public testing::WithParamInterface<MissRow> {};
+
+TEST_P(PracticeRunMisses, CountEveryDroppedCharacterOfTheTimedPart) {
+    const MissRow& row = GetParam();
+    Loaded(row.text);
+    Start();
+    CountdownTick();
+    for (const std::u16string& key : row.early) Key(key);
+    CountdownTick();
+    CountdownTick();
+    w.clock.seconds += 1.0f;
+    Tick();
+    for (const std::u16string& commit : row.commits) Key(commit);
+    std::int32_t count = 0;
+    for (const Miss& miss : row.misses) count += static_cast<std::int32_t>(miss.typed.size());
+    if (st.blnTyping == Flag::True) {
+        EXPECT_EQ(st.misses, row.misses);
+        EXPECT_EQ(st.lngMiss, count);
+    } else {  // a finished run's misses are in its line of the miss file
+        const std::string line = FormatMissLine(u"24/01/15 10:20:30", count, row.misses);
+        EXPECT_EQ(w.files.files[u"p.MIS"], std::u16string(line.begin(), line.end()));
+    }
+    EXPECT_EQ(ui.miss, row.mark);
+}
+
+const MissRow kMissRows[] = {
+    {"WrongSingleKey", u"abc", {}, {u"x"}, {{u"a", u"x"}}, u"x"},
+    {"NextHitClearsTheMark", u"abc", {}, {u"x", u"y", u"a"}, {{u"a", u"x"}, {u"a", u"y"}}, u""},
+    {"WrongCommitsAddUpUntilAHit",
+     u"一、",
+     {},
+     {u"位置、", u"市"},
+     {{u"一", u"位置、"}, {u"一", u"市"}},
+     u"位置、市"},
+    {"OneWrongCharacterInTheMiddleOfAWord", u"一二三四", {}, {u"一二X三"}, {{u"三", u"X"}}, u"X"},
+    {"DroppedLineEndShowsAsEnter", u"ab", {}, {u"a", u"\n"}, {{u"b", u"\n"}}, u"↵"},
+    {"KeysOfTheCountdownAreNoMisses", u"abc", {u"x", u"a"}, {}, {}, u""},
+    {"KeysPastTheEndAreNoMisses", u"ab", {}, {u"abxyz"}, {}, u""},
+    {"FinishedRunKeepsItsMissesAndHidesTheMark", u"ab", {}, {u"x", u"ab"}, {{u"a", u"x"}}, u""},
+};
+INSTANTIATE_TEST_SUITE_P(Rows, PracticeRunMisses, testing::ValuesIn(kMissRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(PracticeRun, WordCommits_RecordTheSameFiguresAsSingleKeys) {
     const auto run = [this](const std::vector<std::u16string>& keys) {
         Loaded(u"吾輩は猫である");
@@ -520,8 +576,8 @@ TEST_F(PracticeRun, WholeRun_AsksToSayEachStepOnceInOrder) {
     OnInputEscape(st, w.platform);
     EXPECT_EQ(w.speech.said,
               (std::vector<std::u16string>{
-                  u"drill　7もじ　か\r\n\tき く", u"あか", u"きいろ", u"あお　か", u"かいぎょう",
-                  u"タブ", u"スペース", u"く",
+                  u"drill　7もじ　か\r\n\tき く", u"あか", u"きいろ", u"あお　か", u"ミス　か",
+                  u"かいぎょう", u"タブ", u"スペース", u"く",
                   u"2.00びょう　いちびょうあたり 3.500タイプ　いちタイプあたり 0.286びょう　"
                   u"トータル 1かい　7もじ　0じかん 0ふん 2びょう　"
                   u"さいそく いちびょうあたり 3.5タイプ　いちタイプあたり 0.286びょう",

@@ -50,6 +50,14 @@ int FakeControls::ShownImage() const {
     return shown;
 }
 
+std::vector<std::u16string> FakeControls::FileNames() const {
+    std::vector<std::u16string> names;
+    if (folder)
+        for (const auto& [name, content] : folder->files)
+            if (name.ends_with(u".txt")) names.push_back(name);
+    return names;
+}
+
 MessageAnswer FakeDialogs::ShowMessage(const std::u16string& text, const std::u16string& caption,
                                        MessageIcon icon, MessageButtons buttons) {
     shown.push_back({text, caption, icon, buttons});
@@ -79,6 +87,18 @@ bool FakeTextFiles::Append(const std::u16string& name, std::string_view bytes) {
 bool FakeTextFiles::Truncate(const std::u16string& name) {
     if (unwritable.count(name)) return false;
     files[name].clear();
+    return true;
+}
+
+bool FakeTextFiles::Remove(const std::u16string& name) {
+    if (unwritable.count(name)) return false;
+    files.erase(name);
+    return true;
+}
+
+bool FakeTextFiles::WriteText(const std::u16string& name, const std::u16string& text) {
+    if (unwritable.count(name)) return false;
+    files[name] = text;
     return true;
 }
 

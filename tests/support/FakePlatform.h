@@ -21,6 +21,8 @@ namespace bellmora::test {
 
 enum class Focus { None, Start, Clear, FileList, Input };
 
+class FakeTextFiles;
+
 class FakeControls final : public Controls {
 public:
     std::map<Label, std::u16string> captions;
@@ -31,6 +33,7 @@ public:
     std::u16string selectedFileName;
     bool fileListLocked = false;
     bool inputKeepsTab = false;
+    std::u16string miss;  // the miss mark's characters; empty while hidden
     std::vector<std::u16string> history;
     int historyTopIndex = 0;
     bool imageVisible[4] = {false, true, true, true};  // all three shown at first
@@ -60,8 +63,13 @@ public:
     std::u16string SelectedFileName() const override { return selectedFileName; }
     void FocusFileList() override { focus = Focus::FileList; }
     void LockFileList(bool locked) override { fileListLocked = locked; }
+    // The ".txt" files of the fake folder, sorted by name.
+    std::vector<std::u16string> FileNames() const override;
+    void RefreshFileList(const std::u16string& select) override { selectedFileName = select; }
+    const FakeTextFiles* folder = nullptr;
     void FocusInput() override { focus = Focus::Input; }
     void SetInputKeepsTab(bool keep) override { inputKeepsTab = keep; }
+    void ShowMiss(const std::u16string& dropped) override { miss = dropped; }
     int HistoryCount() const override { return static_cast<int>(history.size()); }
     void ClearHistory() override { history.clear(); }
     void AppendHistory(const std::vector<std::u16string>& lines) override {
@@ -127,6 +135,8 @@ public:
     TextFileContent ReadText(const std::u16string& name) override;
     bool Append(const std::u16string& name, std::string_view bytes) override;
     bool Truncate(const std::u16string& name) override;
+    bool Remove(const std::u16string& name) override;
+    bool WriteText(const std::u16string& name, const std::u16string& text) override;
 };
 
 struct HelpCall {
@@ -166,6 +176,10 @@ struct FakeWindow {
     FakeSpeech speech;
     Platform platform{ui, dialogs, sound, clock, files, help, app, speech};
     WindowState st;
+
+    FakeWindow() { ui.folder = &files; }
+    FakeWindow(const FakeWindow&) = delete;
+    FakeWindow& operator=(const FakeWindow&) = delete;
 
     // The state right after the window's Load.
     void Load();

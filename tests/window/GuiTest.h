@@ -37,6 +37,10 @@ public:
         return files_.Append(name, bytes);
     }
     bool Truncate(const std::u16string& name) override { return files_.Truncate(name); }
+    bool Remove(const std::u16string& name) override { return files_.Remove(name); }
+    bool WriteText(const std::u16string& name, const std::u16string& text) override {
+        return files_.WriteText(name, text);
+    }
 
 private:
     QtTextFiles files_;

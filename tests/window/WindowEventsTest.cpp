@@ -16,6 +16,7 @@
 #include "CompositionView.h"
 #include "GuiTest.h"
 #include "InputBox.h"
+#include "MissMark.h"
 
 namespace bellmora::test {
 namespace {
@@ -105,19 +106,32 @@ TEST_F(PracticeRun, TypedToTheEndLeavesTheWindowIdleWithStartFocused) {
     QWidget* box = Control("txtInpKey");
     EXPECT_EQ(QApplication::focusWidget(), box);
 
+    auto* miss = w.findChild<MissMark*>(QStringLiteral("lblMiss"));
+    ASSERT_NE(miss, nullptr);
     WaitForStep(4, u'a');
-    QTest::keyClick(box, 'x');  // wrong: dropped
+    QTest::keyClick(box, 'x');  // wrong: dropped, and shown as a miss until the next hit
     QTest::qWait(50);
     WaitForStep(4, u'a');
+    EXPECT_TRUE(miss->isVisible());
+    EXPECT_EQ(miss->accessibleName(), QStringLiteral(u"ミス x"));
     QTest::keyClick(box, 'a');
     WaitForStep(3, u'B');
+    EXPECT_FALSE(miss->isVisible());
+    Commit(QStringLiteral(u"位置"));  // a wrong word
+    EXPECT_EQ(miss->accessibleName(), QStringLiteral(u"ミス 位置"));
     QTest::keyClick(box, 'B');
     WaitForStep(2, u'あ');
+    EXPECT_FALSE(miss->isVisible());
+    Commit(QStringLiteral(u"x"));
     Compose(QStringLiteral(u"あい"));      // still composing: no change of the box
     QTest::keyClick(box, Qt::Key_Escape);  // the input method's, to cancel a conversion
     ASSERT_EQ(w.state().blnTyping, Flag::True);
     QTest::qWait(50);
     WaitForStep(2, u'あ');
+    // The composition keeps its place, in front of the miss below the next character.
+    CompositionView* view = static_cast<InputBox*>(box)->compositionView();
+    EXPECT_EQ(view->pos(), miss->pos());
+    EXPECT_GT(w.children().indexOf(view), w.children().indexOf(miss));
     Commit(QStringLiteral(u"あい"));  // a word: both of its characters count
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return w.state().blnTyping == Flag::False; }));
@@ -126,6 +140,7 @@ TEST_F(PracticeRun, TypedToTheEndLeavesTheWindowIdleWithStartFocused) {
     EXPECT_EQ(Caption("lblNokori"), u"4");
     EXPECT_EQ(Caption("lblMondai"), u"aBあい");
     EXPECT_EQ(Control<QListWidget>("lstRireki")->count(), 1);
+    EXPECT_FALSE(miss->isVisible());
 
     // Escape leaves the next countdown, and Start is ready again.
     QTest::keyClick(Control("cmdStart"), Qt::Key_Space);

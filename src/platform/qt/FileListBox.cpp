@@ -31,6 +31,15 @@ QString FileListBox::selectedName() const {
     return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
+void FileListBox::selectName(const QString& name) {
+    const QList<QListWidgetItem*> found = findItems(name, Qt::MatchExactly);
+    if (found.isEmpty()) return;
+    selecting_ = true;
+    setCurrentItem(found.first());
+    selecting_ = false;
+    scrollToItem(found.first());
+}
+
 void FileListBox::setLocked(bool locked) {
     locked_ = locked;
     setFocusPolicy(locked ? Qt::NoFocus : Qt::StrongFocus);
@@ -65,7 +74,7 @@ void FileListBox::keyPressEvent(QKeyEvent* event) {
 }
 
 void FileListBox::onSelectionChanged() {
-    if (selectedItems().isEmpty()) return;
+    if (selecting_ || selectedItems().isEmpty()) return;
     selectionChangedSincePress_ = true;
     emit chosen(inKeyPress_);
 }

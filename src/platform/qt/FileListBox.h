@@ -33,6 +33,8 @@ public:
 
     // The selected name; empty when nothing is selected.
     QString selectedName() const;
+    // Selects the name, when listed, and brings it into view; raises no chosen().
+    void selectName(const QString& name);
 
     // While locked, the mouse and the keyboard leave the selection where it is, and a
     // click does not take the focus.
@@ -60,6 +62,7 @@ private:
     bool selectionChangedSincePress_ = false;
     bool locked_ = false;
     bool inKeyPress_ = false;
+    bool selecting_ = false;
 };
 
 }  // namespace bellmora

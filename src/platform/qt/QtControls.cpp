@@ -12,6 +12,7 @@
 #include "CaptionLabelAccessible.h"
 #include "FileListBox.h"
 #include "InputBox.h"
+#include "MissMark.h"
 
 namespace bellmora {
 
@@ -75,9 +76,25 @@ void QtControls::LockFileList(bool locked) {
     w_.txtInpKey->setFocusPolicy(locked ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
+std::vector<std::u16string> QtControls::FileNames() const {
+    std::vector<std::u16string> names;
+    for (int row = 0; row < w_.filMondai->count(); ++row)
+        names.push_back(w_.filMondai->item(row)->text().toStdU16String());
+    return names;
+}
+
+void QtControls::RefreshFileList(const std::u16string& select) {
+    w_.filMondai->fill(QStringLiteral("*.txt"));
+    w_.filMondai->selectName(ToQt(select));
+}
+
 void QtControls::FocusInput() { w_.txtInpKey->setFocus(Qt::OtherFocusReason); }
 
 void QtControls::SetInputKeepsTab(bool keep) { w_.txtInpKey->setKeepsTab(keep); }
+
+void QtControls::ShowMiss(const std::u16string& dropped) {
+    if (w_.lblMiss) w_.lblMiss->setDropped(ToQt(dropped));
+}
 
 int QtControls::HistoryCount() const { return w_.lstRireki->count(); }
 

@@ -18,6 +18,7 @@ namespace bellmora {
 class CaptionLabel;
 class FileListBox;
 class InputBox;
+class MissMark;
 
 // The widgets the logic works on, as the window created them.
 struct QtControlSet {
@@ -26,6 +27,7 @@ struct QtControlSet {
     QAbstractButton* cmdStart = nullptr;
     FileListBox* filMondai = nullptr;
     InputBox* txtInpKey = nullptr;
+    MissMark* lblMiss = nullptr;
     QListWidget* lstRireki = nullptr;
     std::array<QWidget*, kLights + 1> imgStart{};  // 1 to kLights; there is no picture 0
     QTimer* tmrStart = nullptr;
@@ -47,9 +49,12 @@ public:
     std::u16string SelectedFileName() const override;
     void FocusFileList() override;
     void LockFileList(bool locked) override;
+    std::vector<std::u16string> FileNames() const override;
+    void RefreshFileList(const std::u16string& select) override;
 
     void FocusInput() override;
     void SetInputKeepsTab(bool keep) override;
+    void ShowMiss(const std::u16string& dropped) override;
 
     int HistoryCount() const override;
     void ClearHistory() override;

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QString>
 #include <QStringDecoder>
+#include <QStringEncoder>
 #include <cerrno>
 #include <optional>
 #include <string>
@@ -147,6 +148,44 @@ bool QtTextFiles::Append(const std::u16string& name, std::string_view bytes) {
     do written = ::write(fd.get(), line.data(), line.size());
     while (written < 0 && errno == EINTR);
     if (written < 0 || static_cast<std::size_t>(written) != line.size()) return false;
+    if (::fsync(fd.get()) != 0) return false;
+    return fd.Close();
+}
+
+bool QtTextFiles::Remove(const std::u16string& name) {
+    const auto path = Path(name);
+    if (!path) return false;
+    return ::unlink(path->constData()) == 0 || errno == ENOENT;
+}
+
+namespace {
+
+// Code page 932 when the text comes back from it unchanged, UTF-8 otherwise.
+QByteArray Encoded(const QString& text) {
+    QStringEncoder encoder("windows-31j");
+    if (encoder.isValid()) {
+        QByteArray bytes = encoder(text);
+        QStringDecoder decoder("windows-31j");
+        if (!encoder.hasError() && QString(decoder(bytes)) == text) return bytes;
+    }
+    return text.toUtf8();
+}
+
+}  // namespace
+
+bool QtTextFiles::WriteText(const std::u16string& name, const std::u16string& text) {
+    const auto path = Path(name);
+    if (!path) return false;
+    const QByteArray bytes = Encoded(QString::fromStdU16String(text));
+    Fd fd(OpenRetrying(*path, O_WRONLY | O_TRUNC | O_CREAT));
+    if (fd.get() < 0) return false;
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(fd.get(), bytes.constData() + done,
+                                  static_cast<std::size_t>(bytes.size() - done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += n;
+    }
     if (::fsync(fd.get()) != 0) return false;
     return fd.Close();
 }

@@ -14,6 +14,8 @@ public:
     TextFileContent ReadText(const std::u16string& name) override;
     bool Append(const std::u16string& name, std::string_view bytes) override;
     bool Truncate(const std::u16string& name) override;
+    bool Remove(const std::u16string& name) override;
+    bool WriteText(const std::u16string& name, const std::u16string& text) override;
 };
 
 }  // namespace bellmora

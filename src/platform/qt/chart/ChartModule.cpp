@@ -32,6 +32,10 @@ public:
 
     void Close() override { window_.close(); }
 
+    void SetDrillRequest(DrillRequest request) override {
+        window_.SetDrillRequest(std::move(request));
+    }
+
 private:
     RecordChartWindow window_;
 };

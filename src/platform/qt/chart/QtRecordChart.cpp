@@ -31,7 +31,10 @@ QtRecordChart::~QtRecordChart() = default;
 bool QtRecordChart::IsShown() const { return loaded_ && loaded_->IsShown(); }
 
 void QtRecordChart::Show(const RecordChartContent& content) {
-    if (!loaded_) loaded_ = LoadChart(owner_);
+    if (!loaded_) {
+        loaded_ = LoadChart(owner_);
+        if (loaded_) loaded_->SetDrillRequest(drillRequest_);
+    }
     if (!loaded_) {
         dialogs_.ShowMessage(
             u"記録グラフを開けませんでした。グラフの部品（bellmora-chart）が"
@@ -44,6 +47,11 @@ void QtRecordChart::Show(const RecordChartContent& content) {
 
 void QtRecordChart::Update(const RecordChartContent& content) {
     if (loaded_) loaded_->Update(content);
+}
+
+void QtRecordChart::SetDrillRequest(DrillRequest request) {
+    drillRequest_ = std::move(request);
+    if (loaded_) loaded_->SetDrillRequest(drillRequest_);
 }
 
 void QtRecordChart::Close() {

@@ -26,10 +26,12 @@ public:
     void Show(const RecordChartContent& content) override;
     void Update(const RecordChartContent& content) override;
     void Close() override;
+    void SetDrillRequest(DrillRequest request) override;
 
 private:
     QWidget* owner_;
     Dialogs& dialogs_;
+    DrillRequest drillRequest_;            // handed on once the module is loaded
     std::unique_ptr<RecordChart> loaded_;  // its code stays loaded for the program's life
 };
 

@@ -5,16 +5,20 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSplineSeries>
 #include <QStackedWidget>
+#include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolTip>
@@ -73,6 +77,7 @@ RecordChartWindow::RecordChartWindow(QWidget* owner) : QWidget(owner, Qt::Window
     auto* tabs = new QTabWidget(this);
     tabs->addTab(MakeChartPage(), QStringLiteral(u"グラフ"));
     tabs->addTab(MakeTablePage(), QStringLiteral(u"表"));
+    tabs->addTab(MakeWeakPage(), QStringLiteral(u"苦手な字"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(tabs);
@@ -146,6 +151,20 @@ void RecordChartWindow::MakeChart() {
     AddSeries(speed_, QStringLiteral(u"各回"), QColor(0, 102, 204), 1.5);
     AddSeries(best_, QStringLiteral(u"それまでの最速"), QColor(204, 85, 0), 2);
     AddSeries(mean_, QString(), QColor(0, 140, 70), 2.5);  // named with the content
+
+    // Accuracy on an axis of its own at the right, for the runs whose misses are known.
+    accuracyAxis_ = new QValueAxis;
+    accuracyAxis_->setLabelFormat(QStringLiteral("%.0f%%"));
+    StyleAxis(accuracyAxis_, QStringLiteral(u"正確さ（％）"));
+    accuracyAxis_->setGridLineVisible(false);
+    chart_->addAxis(accuracyAxis_, Qt::AlignRight);
+    accuracy_ = new QLineSeries;
+    accuracy_->setName(QStringLiteral(u"正確さ"));
+    QPen pen(QColor(176, 58, 58), 1.5, Qt::DashLine);
+    accuracy_->setPen(pen);
+    chart_->addSeries(accuracy_);
+    accuracy_->attachAxis(runAxis_);
+    accuracy_->attachAxis(accuracyAxis_);
 }
 
 void RecordChartWindow::AddSeries(QXYSeries* series, const QString& name, const QColor& colour,
@@ -177,9 +196,13 @@ QWidget* RecordChartWindow::MakeTablePage() {
     table_->setFont(font());  // made before it has a parent to take the window's font from
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-    const QString widest[] = {QStringLiteral("00/00/00 00:00:00"), QStringLiteral("00000.0"),
-                              QStringLiteral("00000.00"), QStringLiteral("0000.000"),
-                              QStringLiteral("0000.000")};
+    const QString widest[] = {QStringLiteral("00/00/00 00:00:00"),
+                              QStringLiteral("00000.0"),
+                              QStringLiteral("00000.00"),
+                              QStringLiteral("0000.000"),
+                              QStringLiteral("0000.000"),
+                              QStringLiteral("00000"),
+                              QStringLiteral("100.0%")};
     for (int column = 0; column < model_->columnCount(); ++column) {
         const QString heading =
             model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
@@ -212,6 +235,111 @@ void RecordChartWindow::SetContent(const RecordChartContent& content) {
     const auto highest = std::max_element(content.speed.begin(), content.speed.end());
     SetRanges(content.speed.size(), highest == content.speed.end() ? 1.0 : *highest);
     LabelDates();
+    SetAccuracy(content.accuracy);
+    weakInText_ = content.weakInText;
+    weakInFolderRows_ = content.weakInFolder;
+    weakMinimum_ = content.weakMinimum;
+    ShowWeakCharacters();
+}
+
+void RecordChartWindow::SetAccuracy(const std::vector<double>& accuracy) {
+    QList<QPointF> points;
+    double lowest = 100;
+    for (std::size_t i = 0; i < accuracy.size(); ++i) {
+        if (std::isnan(accuracy[i])) continue;
+        points.append(QPointF(static_cast<double>(i + 1), accuracy[i]));
+        lowest = std::min(lowest, accuracy[i]);
+    }
+    accuracy_->replace(points);
+    accuracy_->setPointsVisible(points.size() <= static_cast<qsizetype>(kMostRunsWithMarkers));
+    const bool known = !points.isEmpty();
+    accuracy_->setVisible(known);
+    accuracyAxis_->setVisible(known);
+    // Accuracy lives near the top: up to 100 in round steps, its lines on the speed's.
+    const int ticks = std::max(2, speedAxis_->tickCount());
+    double step = 100.0 / (ticks - 1);
+    for (const double round : {5.0, 10.0, 20.0, 25.0})
+        if (100.0 - round * (ticks - 1) <= lowest) {
+            step = std::min(step, round);
+            break;
+        }
+    accuracyAxis_->setTickCount(ticks);
+    accuracyAxis_->setRange(100.0 - step * (ticks - 1), 100.0);
+}
+
+QWidget* RecordChartWindow::MakeWeakPage() {
+    auto* page = new QWidget;
+    auto* inText = new QRadioButton(QStringLiteral(u"この問題"));
+    weakInFolder_ = new QRadioButton(QStringLiteral(u"フォルダーのすべての問題"));
+    inText->setChecked(true);
+    auto* scope = new QButtonGroup(page);
+    scope->addButton(inText);
+    scope->addButton(weakInFolder_);
+    connect(weakInFolder_, &QRadioButton::toggled, this, &RecordChartWindow::ShowWeakCharacters);
+
+    weakModel_ = new QStandardItemModel(0, 5, this);
+    weakModel_->setHorizontalHeaderLabels({QStringLiteral(u"字"), QStringLiteral(u"出た回数"),
+                                           QStringLiteral(u"ミス"), QStringLiteral(u"ミス率"),
+                                           QStringLiteral(u"よく打った字")});
+    weakTable_ = new QTableView;
+    weakTable_->setObjectName(QStringLiteral("weakTable"));
+    weakTable_->setModel(weakModel_);
+    weakTable_->setAccessibleName(QStringLiteral(u"苦手な字の表"));
+    weakTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    weakTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    weakTable_->setAlternatingRowColors(true);
+    weakTable_->setFont(font());
+    weakTable_->horizontalHeader()->setStretchLastSection(true);
+    weakTable_->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    weakNote_ = new QLabel;
+    weakNote_->setObjectName(QStringLiteral("weakNote"));
+    weakNote_->setWordWrap(true);
+    drill_ = new QPushButton(QStringLiteral(u"苦手な字で練習"));
+    drill_->setObjectName(QStringLiteral("drill"));
+    connect(drill_, &QPushButton::clicked, this, [this] {
+        if (drillRequest_) drillRequest_(weakInFolder_->isChecked());
+    });
+
+    auto* scopeRow = new QHBoxLayout;
+    scopeRow->addWidget(inText);
+    scopeRow->addWidget(weakInFolder_);
+    scopeRow->addStretch(1);
+    auto* drillRow = new QHBoxLayout;
+    drillRow->addWidget(weakNote_, 1);
+    drillRow->addWidget(drill_);
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(scopeRow);
+    layout->addWidget(weakTable_, 1);
+    layout->addLayout(drillRow);
+    return page;
+}
+
+void RecordChartWindow::ShowWeakCharacters() {
+    const std::vector<WeakCharacterRow>& rows =
+        weakInFolder_->isChecked() ? weakInFolderRows_ : weakInText_;
+    weakModel_->setRowCount(0);
+    for (const WeakCharacterRow& row : rows) {
+        QList<QStandardItem*> cells;
+        for (const std::u16string* cell :
+             {&row.character, &row.expected, &row.missed, &row.rate, &row.mostTyped}) {
+            auto* item = new QStandardItem(Qt16(*cell));
+            item->setTextAlignment(cell == &row.character || cell == &row.mostTyped
+                                       ? Qt::AlignLeft | Qt::AlignVCenter
+                                       : Qt::AlignRight | Qt::AlignVCenter);
+            cells.append(item);
+        }
+        weakModel_->appendRow(cells);
+    }
+    weakNote_->setText(
+        rows.empty()
+            ? QStringLiteral(u"ミスの記録はまだありません（同じ字が%1回以上出てから並びます）")
+                  .arg(weakMinimum_)
+            : QStringLiteral(u"ミス率の高い順（%1回以上出た字）").arg(weakMinimum_));
+    // With no misses known there is nothing to drill: the button says so.
+    drill_->setEnabled(!rows.empty());
+    drill_->setText(rows.empty() ? QStringLiteral(u"苦手な字で練習（ミスの記録がありません）")
+                                 : QStringLiteral(u"苦手な字で練習"));
 }
 
 void RecordChartWindow::SetRanges(std::size_t runs, double highest) {

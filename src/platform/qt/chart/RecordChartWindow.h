@@ -11,6 +11,9 @@ class QCategoryAxis;
 class QChart;
 class QChartView;
 class QLabel;
+class QPushButton;
+class QRadioButton;
+class QStandardItemModel;
 class QLineSeries;
 class QSplineSeries;
 class QStackedWidget;
@@ -31,6 +34,7 @@ public:
     explicit RecordChartWindow(QWidget* owner);
 
     void SetContent(const RecordChartContent& content);
+    void SetDrillRequest(DrillRequest request) { drillRequest_ = std::move(request); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -44,6 +48,9 @@ private:
     void LabelDates();
     void ShowRunTip(const QPointF& point, bool hovering);
     void CopySelectedRuns() const;
+    QWidget* MakeWeakPage();
+    void ShowWeakCharacters();
+    void SetAccuracy(const std::vector<double>& accuracy);
 
     QStackedWidget* chartPage_ = nullptr;
     QChartView* view_ = nullptr;
@@ -58,6 +65,17 @@ private:
     QLabel* note_ = nullptr;
     QTableView* table_ = nullptr;
     RunTableModel* model_ = nullptr;
+
+    QLineSeries* accuracy_ = nullptr;
+    QValueAxis* accuracyAxis_ = nullptr;
+    QRadioButton* weakInFolder_ = nullptr;
+    QTableView* weakTable_ = nullptr;
+    QStandardItemModel* weakModel_ = nullptr;
+    QLabel* weakNote_ = nullptr;
+    QPushButton* drill_ = nullptr;
+    std::vector<WeakCharacterRow> weakInText_, weakInFolderRows_;
+    int weakMinimum_ = 0;
+    DrillRequest drillRequest_;
 };
 
 }  // namespace bellmora

@@ -9,8 +9,8 @@ namespace bellmora {
 
 namespace {
 
-constexpr std::array<const char16_t*, 5> kHeadings = {u"日時", u"文字数", u"秒", u"タイプ／秒",
-                                                      u"秒／タイプ"};
+constexpr std::array<const char16_t*, 7> kHeadings = {
+    u"日時", u"文字数", u"秒", u"タイプ／秒", u"秒／タイプ", u"ミス", u"正確さ"};
 
 const std::u16string& Cell(const ChartRun& run, int column) {
     switch (column) {
@@ -22,8 +22,12 @@ const std::u16string& Cell(const ChartRun& run, int column) {
             return run.jikan;
         case 3:
             return run.byou;
-        default:
+        case 4:
             return run.byou2;
+        case 5:
+            return run.miss;
+        default:
+            return run.accuracy;
     }
 }
 
