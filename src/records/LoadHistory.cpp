@@ -52,8 +52,13 @@ std::vector<std::u16string> ReadHistory(WindowState& st, Platform& p) {
 }  // namespace
 
 ChartRun HistoryTexts(const StoredRun& run) {
-    return {run.date, FormatGeneral(run.moji), FormatFixed(run.jikan, 2), FormatFixed(run.byou, 3),
-            FormatFixed(run.byou2, 3)};
+    return {run.date,
+            FormatGeneral(run.moji),
+            FormatFixed(run.jikan, 2),
+            FormatFixed(run.byou, 3),
+            FormatFixed(run.byou2, 3),
+            {},
+            {}};  // misses are read from a file of their own
 }
 
 std::u16string FormatHistoryLine(const std::u16string& date, const std::u16string& moji,
