@@ -5,6 +5,9 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "Reading.h"
 
 namespace bellmora {
 
@@ -48,6 +51,13 @@ struct WindowState {
     // refuses to time a run of a problem that was never loaded.
     std::u16string strMondaiFile;
     StepPhase stepPhase = StepPhase::Idle;
+
+    // The current text's phrases with their readings, made once when it is loaded, for the
+    // guide beside the next character.
+    std::vector<Phrase> phrases;
+    ReadingsState readings = ReadingsState::None;
+    // Missing readings are told once, with the first text that lacks them.
+    bool readingsNoteTold = false;
 };
 
 // A countdown is armed or a timed run is on: Start is disabled and the problem stays.

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "PhraseReadings.h"
 #include "ProblemLoad.h"
 #include "RecordRun.h"
 #include "SpokenText.h"
@@ -43,6 +44,13 @@ void EndTimedRun(WindowState& st, Platform& p) {
     p.ui.SetCountdownTimerEnabled(true);
 }
 
+// The next unit as a screen reader says it; at the start of a phrase holding kanji with its
+// reading, so that the typist knows what to convert.
+std::u16string SpokenNext(const WindowState& st) {
+    const std::u16string reading = SpokenReading(st);
+    return SpokenUnit(st.strInpKey) + (reading.empty() ? u"" : u"　" + reading);
+}
+
 // Where a change of the input box found the run, to tell afterwards what it did.
 struct RunPoint {
     std::int16_t pos;
@@ -54,7 +62,7 @@ struct RunPoint {
 void AnnounceNextUnit(const WindowState& st, Platform& p, RunPoint before) {
     if (st.intPos == before.pos || st.strInpKey.empty()) return;  // a wrong key stays silent
     if (before.typing == Flag::True && st.blnTyping != Flag::True) return;  // its figures are said
-    p.speech.Announce(SpokenUnit(st.strInpKey));
+    p.speech.Announce(SpokenNext(st));
 }
 
 }  // namespace
@@ -99,7 +107,7 @@ void OnCountdownTick(WindowState& st, Platform& p) {
         st.blnTyping = Flag::True;
         st.sngStart = p.clock.SecondsSinceMidnight();
         p.ui.FocusInput();
-        spoken += u"　" + SpokenUnit(st.strInpKey);  // what to type first
+        spoken += u"　" + SpokenNext(st);  // what to type first
     }
     p.speech.Announce(spoken);
 }
@@ -145,6 +153,7 @@ void OnTypingTick(WindowState& st, Platform& p) {
     st.blnHit = Flag::False;
     st.strInpKey = TypingUnitAt(st.strMondai, st.intPos);
     p.ui.SetCaption(Label::Inpkey, ShownUnit(st.strInpKey));
+    ShowGuide(st, p);
     p.ui.SetInputKeepsTab(InputKeepsTab(st));
     st.stepPhase = StepPhase::Waiting;
 }

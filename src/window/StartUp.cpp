@@ -15,6 +15,7 @@
 #include <QTranslator>
 
 #include "CaptionLabelAccessible.h"
+#include "GuideView.h"
 #include "InputBoxAccessible.h"
 
 // At global scope, outside every namespace: the resource initialiser is declared there.
@@ -81,6 +82,7 @@ void PrepareApplication(QApplication& app) {
     SteadyTextCursor();
     InstallCaptionLabelAccessibility();
     InstallInputBoxAccessibility();
+    InstallGuideViewAccessibility();
 }
 
 }  // namespace bellmora

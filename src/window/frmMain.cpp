@@ -4,29 +4,52 @@
 #include "frmMain.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QIcon>
 #include <QListWidget>
+#include <QSettings>
 
 #include "CaptionLabel.h"
 #include "ControlBuilder.h"
 #include "FileListBox.h"
+#include "GuideView.h"
 #include "HistoryChartOpener.h"
 #include "InputBox.h"
 #include "LoadHistory.h"
+#include "PhraseReadings.h"
 #include "PracticeRun.h"
 #include "ProblemLoad.h"
 #include "SpokenText.h"
 #include "StartUp.h"
 #include "WindowCommands.h"
 #include "WindowPalette.h"
+#ifdef BELLMORA_HAVE_MECAB
+#include "MecabAnalyser.h"
+#endif
 
 namespace bellmora {
 
 namespace {
 
 constexpr int kTypingInterval = 10;  // ms
+
+// While the guide shows, the remaining count stands this much higher, clear of it.
+constexpr int kCountLift = 20;  // pixels
+
+// Whether the typist wants the reading guide, kept between starts.
+const QString kGuideSetting = QStringLiteral("guide/shown");
+
+QSettings Settings() { return QSettings(QStringLiteral("Bellmora"), QStringLiteral("Bellmora")); }
+
+std::unique_ptr<Analyser> MakeAnalyser() {
+#ifdef BELLMORA_HAVE_MECAB
+    return CreateMecabAnalyser();
+#else
+    return nullptr;  // built without MeCab: the guide says where readings come from
+#endif
+}
 
 template <class T>
 T* Find(const ControlMap& controls, std::string_view name) {
@@ -68,6 +91,10 @@ QtControlSet CreateControls(QWidget& window, QTimer& tmrStart) {
     set.txtInpKey = Find<InputBox>(c, "txtInpKey");
     // Below the next character, where the typist looks.
     set.txtInpKey->showCompositionBelow(*set.labels.at(static_cast<std::size_t>(Label::Inpkey)));
+    // Above the problem text, right of the next character: clear of the composition below
+    // the next character and of the candidate window the input method opens under that.
+    const QWidget* mondai = set.labels.at(static_cast<std::size_t>(Label::Mondai));
+    set.guide = new GuideView(&window, mondai->mapTo(&window, QPoint(0, -3)));
     set.lstRireki = Find<QListWidget>(c, "lstRireki");
     for (int i = 1; i <= 3; ++i) {
         const std::string name = "imgStart(" + std::to_string(i) + ")";
@@ -89,8 +116,10 @@ frmMain::frmMain(std::unique_ptr<TextFiles> files, int countdownInterval)
       help_(this),
       chart_(this),
       app_(this),
-      platform_{controls_, dialogs_, sound_, clock_, *files_, help_, app_, speech_} {
+      readings_(MakeAnalyser, [this](const AnalysedText& analysed) { OnReadings(analysed); }),
+      platform_{controls_, dialogs_, sound_, clock_, *files_, help_, app_, speech_, readings_} {
     SetUpWindow();
+    SetUpGuideSwitch();
     widgets_.filMondai->fill(QStringLiteral("*.txt"));
     WireEvents();
     tmrStart_.setTimerType(Qt::PreciseTimer);  // the countdown's beeps a steady second apart
@@ -158,6 +187,35 @@ void frmMain::OpenRecordChart() {
 void frmMain::OnTypingTimer() {
     Dispatch(OnTypingTick);
     if (state_.stepPhase != StepPhase::Idle) timer2_.stop();
+}
+
+void frmMain::OnReadings(const AnalysedText& analysed) {
+    if (!app_.HasQuit()) OnReadingsReady(state_, platform_, analysed);
+}
+
+// A keyboard shortcut and the next character's context menu hide and show the guide.
+void frmMain::SetUpGuideSwitch() {
+    GuideView* guide = widgets_.guide;
+    QWidget* count = widgets_.labels.at(static_cast<std::size_t>(Label::Nokori));
+    const QPoint countHome = count->pos();
+    const auto want = [guide, count, countHome](bool shown) {
+        guide->setWanted(shown);
+        count->move(countHome - QPoint(0, shown ? kCountLift : 0));
+    };
+    want(Settings().value(kGuideSetting, true).toBool());
+    auto* action = new QAction(QStringLiteral(u"読みガイドを表示"), this);
+    action->setCheckable(true);
+    action->setChecked(guide->wanted());
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));  // Y for 読み
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+    QWidget* next = widgets_.labels.at(static_cast<std::size_t>(Label::Inpkey));
+    next->setContextMenuPolicy(Qt::ActionsContextMenu);
+    next->addAction(action);
+    connect(action, &QAction::toggled, this, [want](bool shown) {
+        want(shown);
+        Settings().setValue(kGuideSetting, shown);
+    });
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -17,6 +17,7 @@ namespace bellmora {
 
 class CaptionLabel;
 class FileListBox;
+class GuideView;
 class InputBox;
 
 // The widgets the logic works on, as the window created them.
@@ -26,6 +27,7 @@ struct QtControlSet {
     QAbstractButton* cmdStart = nullptr;
     FileListBox* filMondai = nullptr;
     InputBox* txtInpKey = nullptr;
+    GuideView* guide = nullptr;  // the reading guide beside lblInpkey
     QListWidget* lstRireki = nullptr;
     std::array<QWidget*, 4> imgStart{};  // 1 to 3; there is no picture 0
     QTimer* tmrStart = nullptr;
@@ -36,6 +38,7 @@ public:
     explicit QtControls(const QtControlSet& widgets) : w_(widgets) {}
 
     void SetCaption(Label label, const std::u16string& caption) override;
+    void ShowGuide(const ReadingGuide& guide) override;
     void SetProblemFrameCaption(const std::u16string& caption) override;
 
     Rgb MondaiTextColour() const override;

@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 The Bellmora authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "QtReadings.h"
+
+namespace bellmora {
+
+QtReadings::QtReadings(AnalyserFactory factory, Delivery deliver, QObject* parent)
+    : QObject(parent), work_(std::make_shared<Work>()), deliver_(std::move(deliver)) {
+    work_->factory = std::move(factory);
+    thread_.setObjectName(QStringLiteral("readings"));
+}
+
+QtReadings::~QtReadings() {
+    thread_.quit();
+    thread_.wait();  // an analysis under way ends first; what it posts back is dropped with us
+    delete worker_;
+}
+
+void QtReadings::Request(const std::u16string& text) {
+    if (!worker_) {
+        worker_ = new QObject;
+        worker_->moveToThread(&thread_);
+        thread_.start(QThread::LowPriority);
+    }
+    const unsigned id = ++work_->latest;
+    QMetaObject::invokeMethod(worker_, [this, work = work_, id, text] {
+        if (id != work->latest) return;  // a later text is waiting
+        if (!work->made) {
+            work->analyser = work->factory ? work->factory() : nullptr;
+            work->made = true;
+        }
+        auto result = std::make_shared<AnalysedText>();
+        result->text = text;
+        result->available = work->analyser != nullptr;
+        if (work->analyser) result->morphemes = work->analyser->Analyse(text);
+        QMetaObject::invokeMethod(this, [this, result] { deliver_(*result); });
+    });
+}
+
+}  // namespace bellmora

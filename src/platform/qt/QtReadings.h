@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: 2026 The Bellmora authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QObject>
+#include <QThread>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+
+#include "Analyser.h"
+
+namespace bellmora {
+
+// Analyses loaded texts on a thread of its own, so that neither loading the analyser (its
+// dictionary) nor a long text holds up the window; the result is handed back on the
+// window's thread. The analyser is made at the first request, not at start-up. Of
+// requests that queue up (a list browsed with the arrow keys) only the latest is analysed.
+class QtReadings final : public QObject, public Readings {
+    Q_OBJECT
+public:
+    using AnalyserFactory = std::function<std::unique_ptr<Analyser>()>;
+    using Delivery = std::function<void(const AnalysedText&)>;
+
+    QtReadings(AnalyserFactory factory, Delivery deliver, QObject* parent = nullptr);
+    ~QtReadings() override;
+
+    void Request(const std::u16string& text) override;
+
+private:
+    // Touched only on the analysing thread, but for the latest request's number.
+    struct Work {
+        AnalyserFactory factory;
+        std::unique_ptr<Analyser> analyser;
+        bool made = false;
+        std::atomic<unsigned> latest = 0;
+    };
+
+    std::shared_ptr<Work> work_;
+    Delivery deliver_;
+    QThread thread_;
+    QObject* worker_ = nullptr;  // lives on thread_
+};
+
+}  // namespace bellmora
