@@ -123,7 +123,7 @@ std::vector<Phrase> GroupPhrases(std::u16string_view text, const std::vector<Mor
 ReadingGuide GuideAt(const WindowState& st, int pos) {
     ReadingGuide guide;
     if (st.readings == ReadingsState::Unavailable && !st.readingsNoteTold) {
-        guide.note = u"読みは表示できません（mecab-ipadic-utf8 をインストールすると表示されます）";
+        guide.note = u"読みには mecab-ipadic-utf8 が必要です";
         return guide;
     }
     const Phrase* phrase = PhraseAt(st.phrases, pos - 1);

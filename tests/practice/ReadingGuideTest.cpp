@@ -115,9 +115,7 @@ TEST(PhraseReadings, GuideFollowsTheTypistThroughPhrasesAndCommits) {
 TEST(PhraseReadings, MissingReadingsAreToldOnce) {
     FakeWindow w;
     w.Load();
-    const ReadingGuide note{
-        u"", 0, u"", 0,
-        u"読みは表示できません（mecab-ipadic-utf8 をインストールすると表示されます）"};
+    const ReadingGuide note{u"", 0, u"", 0, u"読みには mecab-ipadic-utf8 が必要です"};
     const std::pair<std::u16string, ReadingGuide> loads[] = {
         {u"一.txt", note}, {u"二.txt", {u"", 0, u"ka", 0, u""}},  // kana still show their keys
     };

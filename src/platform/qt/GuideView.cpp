@@ -60,6 +60,8 @@ GuideView::GuideView(QWidget* parent, QPoint bottomLeft)
     readingFont_.setBold(true);
     keysFont_ = QFont(QStringLiteral(u"ＭＳ ゴシック"));
     keysFont_.setPointSizeF(10.5);
+    noteFont_ = QFont(QStringLiteral(u"ＭＳ Ｐゴシック"));
+    noteFont_.setPointSizeF(9);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, QColor(255, 255, 240));
     setPalette(colours);
@@ -97,8 +99,9 @@ void GuideView::place() {
     int width = 0;
     int height = 0;
     if (!guide_.note.empty()) {
-        width = keys.horizontalAdvance(ToQString(guide_.note));
-        height = keys.height();
+        const QFontMetrics note(noteFont_);
+        width = note.horizontalAdvance(ToQString(guide_.note));
+        height = note.height();
     } else {
         if (!guide_.reading.empty()) {
             width = reading.horizontalAdvance(ToQString(guide_.reading));
@@ -118,7 +121,7 @@ void GuideView::paintEvent(QPaintEvent*) {
     painter.setPen(QColor(160, 160, 160));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
     int y = kPadding;
-    if (!guide_.note.empty()) return DrawLine(painter, keysFont_, y, guide_.note, 0);
+    if (!guide_.note.empty()) return DrawLine(painter, noteFont_, y, guide_.note, 0);
     if (!guide_.reading.empty()) {
         DrawLine(painter, readingFont_, y, guide_.reading, guide_.readingDone);
         y += QFontMetrics(readingFont_).height();

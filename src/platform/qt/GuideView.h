@@ -39,6 +39,7 @@ private:
     bool wanted_ = true;
     QFont readingFont_;
     QFont keysFont_;
+    QFont noteFont_;
 };
 
 // Makes the guide readable by assistive technology as a static text named by what it shows.
