@@ -26,14 +26,14 @@ void QtReadings::Request(const std::u16string& text) {
     const unsigned id = ++work_->latest;
     QMetaObject::invokeMethod(worker_, [this, work = work_, id, text] {
         if (id != work->latest) return;  // a later text is waiting
-        if (!work->made) {
-            work->analyser = work->factory ? work->factory() : nullptr;
-            work->made = true;
-        }
+        // Made for each text and let go after it: the dictionary's pages, some tens of
+        // megabytes once a long text has touched them, stay mapped only while it works.
+        // Made again, it comes from the system's file cache in well under a millisecond.
+        const std::unique_ptr<Analyser> analyser = work->factory ? work->factory() : nullptr;
         auto result = std::make_shared<AnalysedText>();
         result->text = text;
-        result->available = work->analyser != nullptr;
-        if (work->analyser) result->morphemes = work->analyser->Analyse(text);
+        result->available = analyser != nullptr;
+        if (analyser) result->morphemes = analyser->Analyse(text);
         QMetaObject::invokeMethod(this, [this, result] { deliver_(*result); });
     });
 }

@@ -16,7 +16,7 @@ namespace bellmora {
 
 // Analyses loaded texts on a thread of its own, so that neither loading the analyser (its
 // dictionary) nor a long text holds up the window; the result is handed back on the
-// window's thread. The analyser is made at the first request, not at start-up. Of
+// window's thread. The analyser is made for each request, never at start-up. Of
 // requests that queue up (a list browsed with the arrow keys) only the latest is analysed.
 class QtReadings final : public QObject, public Readings {
     Q_OBJECT
@@ -30,12 +30,9 @@ public:
     void Request(const std::u16string& text) override;
 
 private:
-    // Touched only on the analysing thread, but for the latest request's number.
     struct Work {
         AnalyserFactory factory;
-        std::unique_ptr<Analyser> analyser;
-        bool made = false;
-        std::atomic<unsigned> latest = 0;
+        std::atomic<unsigned> latest = 0;  // the number of the latest request
     };
 
     std::shared_ptr<Work> work_;
