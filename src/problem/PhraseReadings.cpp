@@ -130,6 +130,7 @@ ReadingGuide GuideAt(const WindowState& st, int pos) {
     if (!phrase) {
         const std::u16string unit = TypingUnitAt(st.strMondai, pos);
         guide.keys = unit.size() == 1 && IsKana(unit.front()) ? Romaji(unit) : KeyFor(unit);
+        if (guide.keys == unit) guide.keys.clear();  // typed as it shows: nothing to add
         return guide;
     }
     std::u16string reading;

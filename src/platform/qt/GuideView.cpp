@@ -7,6 +7,7 @@
 #include <QAccessibleWidget>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace bellmora {
 
@@ -18,20 +19,6 @@ const QColor kToType(0, 0, 128);
 
 QString ToQString(const std::u16string& s) {
     return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-// Draws a line whose first `done` characters are typed already.
-void DrawLine(QPainter& painter, const QFont& font, int y, const std::u16string& line,
-              std::size_t done) {
-    const QString all = ToQString(line);
-    const QString typed = all.left(static_cast<qsizetype>(done));
-    const QFontMetrics metrics(font);
-    painter.setFont(font);
-    painter.setPen(kTyped);
-    painter.drawText(kPadding, y + metrics.ascent(), typed);
-    painter.setPen(kToType);
-    painter.drawText(kPadding + metrics.horizontalAdvance(typed), y + metrics.ascent(),
-                     all.mid(typed.size()));
 }
 
 class GuideViewAccessible final : public QAccessibleWidget {
@@ -71,8 +58,10 @@ GuideView::GuideView(QWidget* parent, QPoint bottomLeft)
 
 void GuideView::setGuide(const ReadingGuide& guide) {
     if (guide == guide_) return;  // most keystrokes inside a phrase of kanji change nothing
+    const bool sameText =
+        guide.reading == guide_.reading && guide.keys == guide_.keys && guide.note == guide_.note;
     guide_ = guide;
-    place();
+    if (!sameText) place();
     update();
 }
 
@@ -87,46 +76,61 @@ QString GuideView::text() const {
     return ToQString(guide_.reading) + QLatin1Char(' ') + ToQString(guide_.keys);
 }
 
+void GuideView::layLine(QTextLayout& layout, const std::u16string& text, const QFont& font) {
+    layout.setText(ToQString(text));
+    layout.setFont(font);
+    layout.beginLayout();
+    if (!text.empty()) layout.createLine().setLineWidth(1e6);
+    layout.endLayout();
+}
+
 void GuideView::place() {
     if (!wanted_) return hide();
     // Nothing to show folds it away instead of hiding it: showing a widget asks for its
     // accessibility, which a keystroke should not cost while no assistive technology listens.
     setVisible(true);
-    if (guide_.note.empty() && guide_.reading.empty() && guide_.keys.empty())
-        return setGeometry(QRect(bottomLeft_, QSize(0, 0)));
-    const QFontMetrics reading(readingFont_);
-    const QFontMetrics keys(keysFont_);
-    int width = 0;
-    int height = 0;
-    if (!guide_.note.empty()) {
-        const QFontMetrics note(noteFont_);
-        width = note.horizontalAdvance(ToQString(guide_.note));
-        height = note.height();
-    } else {
-        if (!guide_.reading.empty()) {
-            width = reading.horizontalAdvance(ToQString(guide_.reading));
-            height = reading.height();
-        }
-        width = std::max(width, keys.horizontalAdvance(ToQString(guide_.keys)));
-        height += keys.height();
+    const bool note = !guide_.note.empty();
+    layLine(first_, note ? guide_.note : guide_.reading, note ? noteFont_ : readingFont_);
+    layLine(second_, note ? std::u16string() : guide_.keys, keysFont_);
+    qreal width = 0;
+    qreal height = 0;
+    for (const QTextLayout* layout : {&first_, &second_}) {
+        if (layout->lineCount() == 0) continue;
+        width = std::max(width, layout->lineAt(0).naturalTextWidth());
+        height += layout->lineAt(0).height();
     }
+    if (height == 0) return setGeometry(QRect(bottomLeft_, QSize(0, 0)));
     // Within the window; a longer line is cut at its edge.
     const int room = parentWidget()->width() - bottomLeft_.x() - kPadding;
-    const QSize size(std::min(width + 2 * kPadding + 2, room), height + 2 * kPadding);
+    const QSize size(std::min(static_cast<int>(std::ceil(width)) + 2 * kPadding + 2, room),
+                     static_cast<int>(std::ceil(height)) + 2 * kPadding);
     setGeometry(QRect(QPoint(bottomLeft_.x(), bottomLeft_.y() - size.height() + 1), size));
+}
+
+void GuideView::drawLine(QPainter& painter, const QTextLayout& layout, qreal y,
+                         std::size_t done) const {
+    if (layout.lineCount() == 0) return;
+    const QTextLine line = layout.lineAt(0);
+    const qreal split = kPadding + line.cursorToX(static_cast<int>(done));
+    const QPointF origin(kPadding, y);
+    painter.save();
+    painter.setPen(kTyped);
+    painter.setClipRect(QRectF(0, y, split, line.height()));
+    layout.draw(&painter, origin);
+    painter.setPen(kToType);
+    painter.setClipRect(QRectF(split, y, width() - split, line.height()));
+    layout.draw(&painter, origin);
+    painter.restore();
 }
 
 void GuideView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(QColor(160, 160, 160));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    int y = kPadding;
-    if (!guide_.note.empty()) return DrawLine(painter, noteFont_, y, guide_.note, 0);
-    if (!guide_.reading.empty()) {
-        DrawLine(painter, readingFont_, y, guide_.reading, guide_.readingDone);
-        y += QFontMetrics(readingFont_).height();
-    }
-    DrawLine(painter, keysFont_, y, guide_.keys, guide_.keysDone);
+    const bool note = !guide_.note.empty();
+    drawLine(painter, first_, kPadding, note ? 0 : guide_.readingDone);
+    const qreal below = first_.lineCount() ? first_.lineAt(0).height() : 0;
+    drawLine(painter, second_, kPadding + below, guide_.keysDone);
 }
 
 void InstallGuideViewAccessibility() {

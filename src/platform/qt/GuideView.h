@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QTextLayout>
 #include <QWidget>
 
 #include "Reading.h"
@@ -33,6 +34,9 @@ protected:
 
 private:
     void place();
+    // Lays out a line once for the phrase; each keystroke only moves where grey ends.
+    void layLine(QTextLayout& layout, const std::u16string& text, const QFont& font);
+    void drawLine(QPainter& painter, const QTextLayout& layout, qreal y, std::size_t done) const;
 
     ReadingGuide guide_;
     QPoint bottomLeft_;
@@ -40,6 +44,8 @@ private:
     QFont readingFont_;
     QFont keysFont_;
     QFont noteFont_;
+    QTextLayout first_;   // the reading, or the note
+    QTextLayout second_;  // the keys
 };
 
 // Makes the guide readable by assistive technology as a static text named by what it shows.
