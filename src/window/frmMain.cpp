@@ -25,9 +25,6 @@
 #include "StartUp.h"
 #include "WindowCommands.h"
 #include "WindowPalette.h"
-#ifdef BELLMORA_HAVE_MECAB
-#include "MecabAnalyser.h"
-#endif
 
 namespace bellmora {
 
@@ -42,14 +39,6 @@ constexpr int kCountLift = 20;  // pixels
 const QString kGuideSetting = QStringLiteral("guide/shown");
 
 QSettings Settings() { return QSettings(QStringLiteral("Bellmora"), QStringLiteral("Bellmora")); }
-
-std::unique_ptr<Analyser> MakeAnalyser() {
-#ifdef BELLMORA_HAVE_MECAB
-    return CreateMecabAnalyser();
-#else
-    return nullptr;  // built without MeCab: the guide says where readings come from
-#endif
-}
 
 template <class T>
 T* Find(const ControlMap& controls, std::string_view name) {
@@ -116,7 +105,7 @@ frmMain::frmMain(std::unique_ptr<TextFiles> files, int countdownInterval)
       help_(this),
       chart_(this),
       app_(this),
-      readings_(MakeAnalyser, [this](const AnalysedText& analysed) { OnReadings(analysed); }),
+      readings_(LoadReadingsModule, [this](const AnalysedText& analysed) { OnReadings(analysed); }),
       platform_{controls_, dialogs_, sound_, clock_, *files_, help_, app_, speech_, readings_} {
     SetUpWindow();
     SetUpGuideSwitch();

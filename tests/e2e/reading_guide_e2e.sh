@@ -12,6 +12,7 @@ if ! echo 猫 | mecab >/dev/null 2>&1; then
     exit 77
 fi
 source "$(dirname "$0")/lib.sh" "$1"
+export QT_PLUGIN_PATH=$2  # where the readings' module lies
 start_x
 start_accessibility_bus
 

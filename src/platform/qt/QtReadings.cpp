@@ -3,7 +3,26 @@
 
 #include "QtReadings.h"
 
+#include <QCoreApplication>
+#include <QLibrary>
+
 namespace bellmora {
+
+std::unique_ptr<Analyser> LoadReadingsModule() {
+    using Create = Analyser* (*)();
+    // Where the installed module lies, seen from the installed program; then the program's
+    // library folders, its own folder (the build tree) among them.
+    const QString name = QStringLiteral("/bellmora-readings");
+    QStringList names = {QCoreApplication::applicationDirPath() +
+                         QStringLiteral("/" BELLMORA_READINGS_FROM_PROGRAM) + name};
+    for (const QString& folder : QCoreApplication::libraryPaths()) names.append(folder + name);
+    for (const QString& path : names) {
+        QLibrary module(path);  // never unloaded: the analysers it makes run its code
+        const auto create = reinterpret_cast<Create>(module.resolve("BellmoraCreateAnalyser"));
+        if (create) return std::unique_ptr<Analyser>(create());
+    }
+    return nullptr;
+}
 
 QtReadings::QtReadings(AnalyserFactory factory, Delivery deliver, QObject* parent)
     : QObject(parent), work_(std::make_shared<Work>()), deliver_(std::move(deliver)) {

@@ -41,4 +41,8 @@ private:
     QObject* worker_ = nullptr;  // lives on thread_
 };
 
+// MeCab's analyser from the module bellmora-readings, loaded at the first call; null when
+// the module is missing (a build without MeCab) or MeCab finds no dictionary.
+std::unique_ptr<Analyser> LoadReadingsModule();
+
 }  // namespace bellmora
