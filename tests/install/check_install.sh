@@ -26,6 +26,9 @@ done
 # The record chart's module, which the program loads from its library folder.
 compgen -G "$prefix/lib*/bellmora/bellmora-chart.so" >/dev/null ||
     compgen -G "$prefix/lib/*/bellmora/bellmora-chart.so" >/dev/null || fail "missing bellmora-chart.so"
+# The readings' module (MeCab), loaded with the first text.
+compgen -G "$prefix/lib*/bellmora/bellmora-readings.so" >/dev/null ||
+    compgen -G "$prefix/lib/*/bellmora/bellmora-readings.so" >/dev/null || fail "missing bellmora-readings.so"
 
 desktop-file-validate "$prefix/share/applications/org.bellmora.Bellmora.desktop"
 # Bellmora has no web site, and a made-up address would send users nowhere. appstreamcli
