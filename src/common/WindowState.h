@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "Reading.h"
+
 namespace bellmora {
 
 // A flag keeps the window's 16-bit truth values: true is -1, false is 0.
@@ -58,6 +60,12 @@ struct WindowState {
     std::int32_t lngMiss = 0;  // dropped characters (keystroke units) of that run
     // The dropped characters shown near the next character since the last hit.
     std::u16string strMissShown;
+    // The current text's phrases with their readings, made once when it is loaded, for the
+    // guide beside the next character.
+    std::vector<Phrase> phrases;
+    ReadingsState readings = ReadingsState::None;
+    // Missing readings are told once, with the first text that lacks them.
+    bool readingsNoteTold = false;
 };
 
 // A countdown is armed or a timed run is on: Start is disabled and the problem stays.

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "Reading.h"
+
 namespace bellmora {
 
 // The countdown's traffic lights: red, yellow and green, one a second.
@@ -44,6 +46,8 @@ public:
     virtual ~Controls() = default;
 
     virtual void SetCaption(Label label, const std::u16string& caption) = 0;
+    // The reading guide beside the next character.
+    virtual void ShowGuide(const ReadingGuide& guide) = 0;
     virtual void SetProblemFrameCaption(const std::u16string& caption) = 0;  // fraMondai
 
     virtual Rgb MondaiTextColour() const = 0;

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "Analyser.h"
 #include "Application.h"
 #include "Clock.h"
 #include "Controls.h"
@@ -24,6 +25,7 @@ struct Platform {
     Help& help;
     Application& app;
     Speech& speech;
+    Readings& readings;
 };
 
 }  // namespace bellmora

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "PhraseReadings.h"
 #include "ProblemLoad.h"
 #include "RecordRun.h"
 #include "SpokenText.h"
@@ -89,6 +90,16 @@ void EndTimedRun(WindowState& st, Platform& p) {
     p.ui.SetCountdownTimerEnabled(true);
 }
 
+// The next unit as a screen reader says it; at the start of a phrase holding kanji with its
+// reading, so that the typist knows what to convert.
+std::u16string SpokenNext(const WindowState& st) {
+    const std::u16string reading = SpokenReading(st);
+    const std::u16string unit = SpokenUnit(st.strInpKey, reading);
+    // A kanji is said by the reading; kana that open a phrase with kanji come before it.
+    if (reading.empty() || unit.ends_with(reading)) return unit;
+    return unit + u"　" + reading;
+}
+
 // Where a change of the input box found the run, to tell afterwards what it did.
 struct RunPoint {
     std::int16_t pos;
@@ -100,7 +111,7 @@ struct RunPoint {
 void AnnounceNextUnit(const WindowState& st, Platform& p, RunPoint before) {
     if (st.intPos == before.pos || st.strInpKey.empty()) return;  // a wrong key stays silent
     if (before.typing == Flag::True && st.blnTyping != Flag::True) return;  // its figures are said
-    p.speech.Announce(SpokenUnit(st.strInpKey));
+    p.speech.Announce(SpokenNext(st));
 }
 
 }  // namespace
@@ -146,7 +157,7 @@ void OnCountdownTick(WindowState& st, Platform& p) {
         st.blnTyping = Flag::True;
         st.sngStart = p.clock.SecondsSinceMidnight();
         p.ui.FocusInput();
-        spoken += u"　" + SpokenUnit(st.strInpKey);  // what to type first
+        spoken += u"　" + SpokenNext(st);  // what to type first
     }
     p.speech.Announce(spoken);
 }
@@ -203,6 +214,7 @@ void OnTypingTick(WindowState& st, Platform& p) {
     st.blnHit = Flag::False;
     st.strInpKey = TypingUnitAt(st.strMondai, st.intPos);
     p.ui.SetCaption(Label::Inpkey, ShownUnit(st.strInpKey));
+    ShowGuide(st, p);
     p.ui.SetInputKeepsTab(InputKeepsTab(st));
     st.stepPhase = StepPhase::Waiting;
 }

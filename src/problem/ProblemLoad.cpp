@@ -5,6 +5,7 @@
 
 #include "ItemReader.h"
 #include "LoadHistory.h"
+#include "PhraseReadings.h"
 #include "Text.h"
 #include "TypingUnit.h"
 
@@ -93,6 +94,7 @@ void LoadSelectedProblem(WindowState& st, Platform& p, bool focusStart) {
     st.strMondaiName = ProblemName(fileName);
     st.strMondaiFile = fileName;
     LoadHistory(st, p);
+    RequestReadings(st, p);
     ShowProblem(st, p);
     if (focusStart) p.ui.FocusStart();
 }
@@ -105,6 +107,7 @@ void ShowTextFromStart(WindowState& st, Platform& p) {
     st.intPos = 1;
     st.strInpKey = TypingUnitAt(st.strMondai, st.intPos);
     p.ui.SetCaption(Label::Inpkey, ShownUnit(st.strInpKey));
+    ShowGuide(st, p);
     p.ui.SetInputKeepsTab(InputKeepsTab(st));
 }
 

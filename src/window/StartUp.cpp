@@ -16,6 +16,7 @@
 
 #include "CaptionLabelAccessible.h"
 #include "FontNames.h"
+#include "GuideView.h"
 #include "InputBoxAccessible.h"
 
 // At global scope, outside every namespace: the resource initialiser is declared there.
@@ -82,6 +83,7 @@ void PrepareApplication(QApplication& app) {
     SteadyTextCursor();
     InstallCaptionLabelAccessibility();
     InstallInputBoxAccessibility();
+    InstallGuideViewAccessibility();
 }
 
 }  // namespace bellmora

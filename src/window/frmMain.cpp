@@ -13,15 +13,18 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QSettings>
 
 #include "CaptionLabel.h"
 #include "ControlBuilder.h"
 #include "Drill.h"
 #include "FileListBox.h"
+#include "GuideView.h"
 #include "HistoryChartOpener.h"
 #include "InputBox.h"
 #include "LoadHistory.h"
 #include "MissMark.h"
+#include "PhraseReadings.h"
 #include "PracticeRun.h"
 #include "ProblemLoad.h"
 #include "SpokenText.h"
@@ -34,6 +37,14 @@ namespace bellmora {
 namespace {
 
 constexpr int kTypingInterval = 10;  // ms
+
+// While the guide shows, the remaining count stands this much higher, clear of it.
+constexpr int kCountLift = 20;  // pixels
+
+// Whether the typist wants the reading guide, kept between starts.
+const QString kGuideSetting = QStringLiteral("guide/shown");
+
+QSettings Settings() { return QSettings(QStringLiteral("Bellmora"), QStringLiteral("Bellmora")); }
 
 template <class T>
 T* Find(const ControlMap& controls, std::string_view name) {
@@ -102,6 +113,10 @@ QtControlSet CreateControls(QWidget& window, QTimer& tmrStart) {
     const QWidget& inpkey = *set.labels.at(static_cast<std::size_t>(Label::Inpkey));
     set.lblMiss = new MissMark(&window, inpkey.mapTo(&window, QPoint(0, inpkey.height() + 2)));
     set.txtInpKey->showCompositionBelow(inpkey);
+    // Above the problem text, right of the next character: clear of the composition below
+    // the next character and of the candidate window the input method opens under that.
+    const QWidget* mondai = set.labels.at(static_cast<std::size_t>(Label::Mondai));
+    set.guide = new GuideView(&window, mondai->mapTo(&window, QPoint(0, -3)));
     set.lstRireki = Find<QListWidget>(c, "lstRireki");
     for (int i = 1; i <= kLights; ++i) {
         const std::string name = "imgStart(" + std::to_string(i) + ")";
@@ -123,8 +138,10 @@ frmMain::frmMain(std::unique_ptr<TextFiles> files, int countdownInterval)
       help_(this),
       chart_(this, dialogs_),
       app_(this),
-      platform_{controls_, dialogs_, sound_, clock_, *files_, help_, app_, speech_} {
+      readings_(LoadReadingsModule, [this](const AnalysedText& analysed) { OnReadings(analysed); }),
+      platform_{controls_, dialogs_, sound_, clock_, *files_, help_, app_, speech_, readings_} {
     SetUpWindow();
+    SetUpGuideSwitch();
     widgets_.filMondai->fill(QStringLiteral("*.txt"));
     WireEvents();
     tmrStart_.setTimerType(Qt::PreciseTimer);  // the countdown's beeps a steady second apart
@@ -215,6 +232,35 @@ void frmMain::OpenRecordChart() {
 void frmMain::OnTypingTimer() {
     Dispatch(OnTypingTick);
     if (state_.stepPhase != StepPhase::Idle) timer2_.stop();
+}
+
+void frmMain::OnReadings(const AnalysedText& analysed) {
+    if (!app_.HasQuit()) OnReadingsReady(state_, platform_, analysed);
+}
+
+// A keyboard shortcut and the next character's context menu hide and show the guide.
+void frmMain::SetUpGuideSwitch() {
+    GuideView* guide = widgets_.guide;
+    QWidget* count = widgets_.labels.at(static_cast<std::size_t>(Label::Nokori));
+    const QPoint countHome = count->pos();
+    const auto want = [guide, count, countHome](bool shown) {
+        guide->setWanted(shown);
+        count->move(countHome - QPoint(0, shown ? kCountLift : 0));
+    };
+    want(Settings().value(kGuideSetting, true).toBool());
+    auto* action = new QAction(QStringLiteral(u"読みガイドを表示"), this);
+    action->setCheckable(true);
+    action->setChecked(guide->wanted());
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));  // Y for 読み
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+    QWidget* next = widgets_.labels.at(static_cast<std::size_t>(Label::Inpkey));
+    next->setContextMenuPolicy(Qt::ActionsContextMenu);
+    next->addAction(action);
+    connect(action, &QAction::toggled, this, [want](bool shown) {
+        want(shown);
+        Settings().setValue(kGuideSetting, shown);
+    });
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -13,6 +13,7 @@
 #include "QtClock.h"
 #include "QtControls.h"
 #include "QtDialogs.h"
+#include "QtReadings.h"
 #include "QtSound.h"
 #include "QtSpeech.h"
 #include "QtTextFiles.h"
@@ -57,6 +58,8 @@ private:
     void Dispatch(Handle&& handle);
     void OpenRecordChart();
     void OnTypingTimer();
+    void OnReadings(const AnalysedText& analysed);
+    void SetUpGuideSwitch();
 
     WindowState state_;
     QTimer tmrStart_;
@@ -72,6 +75,7 @@ private:
     QtRecordChart chart_;
     ChartedHistory charted_;
     QtApplication app_;
+    QtReadings readings_;
     Platform platform_;
 };
 

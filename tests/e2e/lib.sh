@@ -76,6 +76,7 @@ start_x() {
     export DISPLAY=:$(cat "$e2e_root/display")
     export XDG_RUNTIME_DIR=$e2e_root/runtime
     mkdir -m 700 "$XDG_RUNTIME_DIR"
+    export XDG_CONFIG_HOME=$e2e_root/config  # the program's settings, never the user's
     poll 10 xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb does not answer"
 }
 

@@ -19,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::WriteInput("p.REC", data, size);
     test::FakeWindow w;
     QtTextFiles files;
-    Platform platform{w.ui, w.dialogs, w.sound, w.clock, files, w.help, w.app, w.speech};
+    Platform platform{w.ui,   w.dialogs, w.sound,  w.clock,   files,
+                      w.help, w.app,     w.speech, w.readings};
     w.st.strMondaiName = u"p";
     LoadHistory(w.st, platform);
     // Whatever the file holds, the totals stay finite and nothing is asked of the user.

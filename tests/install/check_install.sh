@@ -29,6 +29,9 @@ plugin=$(compgen -G "$prefix/lib*/bellmora/bellmora-chart.so" ||
          compgen -G "$prefix/lib/*/bellmora/bellmora-chart.so") || fail "missing bellmora-chart.so"
 grep -qa 'org\.bellmora\.Bellmora\.RecordChartFactory/' "$plugin" ||
     fail "bellmora-chart.so is not the record chart's plugin"
+# The readings' module (MeCab), loaded with the first text.
+compgen -G "$prefix/lib*/bellmora/bellmora-readings.so" >/dev/null ||
+    compgen -G "$prefix/lib/*/bellmora/bellmora-readings.so" >/dev/null || fail "missing bellmora-readings.so"
 
 desktop-file-validate "$prefix/share/applications/org.bellmora.Bellmora.desktop"
 # Bellmora has no web site, and a made-up address would send users nowhere. appstreamcli

@@ -39,9 +39,11 @@ public:
     bool imageVisible[4] = {false, true, true, true};  // all three shown at first
     bool countdownTimerEnabled = true;
 
+    ReadingGuide guide;
     void SetCaption(Label label, const std::u16string& caption) override {
         captions[label] = caption;
     }
+    void ShowGuide(const ReadingGuide& g) override { guide = g; }
     std::u16string Caption(Label label) const {
         auto it = captions.find(label);
         return it == captions.end() ? std::u16string() : it->second;
@@ -116,6 +118,12 @@ public:
     void Announce(const std::u16string& text) override { said.push_back(text); }
 };
 
+class FakeReadings final : public Readings {
+public:
+    std::vector<std::u16string> requested;
+    void Request(const std::u16string& text) override { requested.push_back(text); }
+};
+
 class FakeClock final : public Clock {
 public:
     float seconds = 36000.0f;
@@ -174,7 +182,8 @@ struct FakeWindow {
     FakeHelp help;
     FakeApplication app;
     FakeSpeech speech;
-    Platform platform{ui, dialogs, sound, clock, files, help, app, speech};
+    FakeReadings readings;
+    Platform platform{ui, dialogs, sound, clock, files, help, app, speech, readings};
     WindowState st;
 
     FakeWindow() { ui.folder = &files; }

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 
 namespace bellmora::test {
 
@@ -26,6 +28,10 @@ inline QApplication& TestApplication() {
     static char* argv[] = {name, nullptr};
     static QApplication* application = [] {
         auto* made = new QApplication(argc, argv);
+        // Settings (the reading guide's switch) go to the test run's own folder, never
+        // to the user's.
+        static QTemporaryDir settings;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
         testing::UnitTest::GetInstance()->listeners().Append(new DeferredDeletesAfterEachTest);
         return made;
     }();

@@ -11,6 +11,7 @@
 #include "CaptionLabel.h"
 #include "CaptionLabelAccessible.h"
 #include "FileListBox.h"
+#include "GuideView.h"
 #include "InputBox.h"
 #include "MissMark.h"
 
@@ -31,6 +32,10 @@ void QtControls::SetCaption(Label label, const std::u16string& caption) {
     if (label != Label::Inpkey) return;
     w_.txtInpKey->setNextCharacter(ToQt(caption));
     NotifyCaptionChanged(w_.txtInpKey);  // its name follows the next character
+}
+
+void QtControls::ShowGuide(const ReadingGuide& guide) {
+    if (w_.guide) w_.guide->setGuide(guide);
 }
 
 void QtControls::SetProblemFrameCaption(const std::u16string& caption) {

@@ -17,6 +17,7 @@ namespace bellmora {
 
 class CaptionLabel;
 class FileListBox;
+class GuideView;
 class InputBox;
 class MissMark;
 
@@ -28,6 +29,7 @@ struct QtControlSet {
     FileListBox* filMondai = nullptr;
     InputBox* txtInpKey = nullptr;
     MissMark* lblMiss = nullptr;
+    GuideView* guide = nullptr;  // the reading guide beside lblInpkey
     QListWidget* lstRireki = nullptr;
     std::array<QWidget*, kLights + 1> imgStart{};  // 1 to kLights; there is no picture 0
     QTimer* tmrStart = nullptr;
@@ -38,6 +40,7 @@ public:
     explicit QtControls(const QtControlSet& widgets) : w_(widgets) {}
 
     void SetCaption(Label label, const std::u16string& caption) override;
+    void ShowGuide(const ReadingGuide& guide) override;
     void SetProblemFrameCaption(const std::u16string& caption) override;
 
     Rgb MondaiTextColour() const override;
