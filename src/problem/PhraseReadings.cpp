@@ -7,6 +7,7 @@
 
 #include "Romaji.h"
 #include "Text.h"
+#include "TypingUnit.h"
 
 namespace bellmora {
 

@@ -105,10 +105,10 @@ TEST(PhraseReadings, GuideFollowsTheTypistThroughPhrasesAndCommits) {
         {u"猫である", {u"", 0, u".", 0, u""}},
     };
     for (const Step& step : steps) {
-        if (!step.typed.empty()) w.ui.SetInputText(step.typed);
+        if (!step.typed.empty()) OnInputChange(w.st, w.platform, step.typed);
         EXPECT_EQ(w.ui.guide, step.guide) << w.st.intPos;
     }
-    EXPECT_EQ(w.speech.said[w.speech.said.size() - 2], u"猫　ねこである");
+    EXPECT_EQ(w.speech.said[w.speech.said.size() - 2], u"かんじ ねこである");
 }
 
 // Without a dictionary the guide says once where readings come from, then shows keys.
