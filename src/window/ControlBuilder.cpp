@@ -15,6 +15,7 @@
 #include "InputBox.h"
 #include "PictureBox.h"
 #include "PictureButton.h"
+#include "StartUp.h"
 
 namespace bellmora {
 
@@ -62,7 +63,7 @@ QWidget* MakeLabel(const ControlDesign& design, QWidget* parent) {
 QWidget* MakeButton(const ControlDesign& design, QWidget* parent) {
     auto* button = new PictureButton(parent);
     button->setText(ToQt(design.caption));
-    button->setIcon(QIcon(QString::fromUtf8(design.picture)));
+    button->setIcon(ButtonIcon(QString::fromUtf8(design.picture)));
     return button;
 }
 

@@ -19,6 +19,9 @@ void PrepareApplication(QApplication& app);
 // every time the window hands its icon on.
 QIcon PictureIcon(const QString& picture);
 
+// A picture of the window's as a button's icon, drawn at the size and scale it is shown at.
+QIcon ButtonIcon(const QString& picture);
+
 // The pictures of the window, once per process.
 void LoadPictures();
 

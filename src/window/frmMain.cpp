@@ -156,7 +156,7 @@ void frmMain::SetUpWindow() {
     const WindowDesign& design = MainWindowDesign();
     const auto titleLength = static_cast<qsizetype>(design.caption.size());
     setWindowTitle(QString::fromUtf16(design.caption.data(), titleLength));
-    setWindowIcon(PictureIcon(QString::fromUtf8(design.icon)));
+    // Its icon is the application's (design.icon too), drawn once at start-up, not again here.
     setPalette(WindowPalette());  // the desktop theme's colours would clash with the design's
     // A fixed size: the window manager offers neither resizing nor maximising.
     setFixedSize(design.clientWidth / kTwipsPerPixel, design.clientHeight / kTwipsPerPixel);

@@ -8,6 +8,11 @@
 // medians with the machine's conditions. Not a test: it asserts nothing.
 //
 //     bellmora_outside_bench PROGRAM [ROUNDS]
+//     bellmora_outside_bench --startup PROGRAM FLOOR [STARTS]
+//
+// The second form only starts the program and the floor (a bare Qt window) in turn and
+// compares their starts: time to the mapped window, CPU until then and 2 s later, and the
+// peak memory 2 s after mapping.
 //
 // With BELLMORA_PERF_DIR set, `perf record` samples the program and the X server during
 // the keys, into that folder.
@@ -34,6 +39,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -346,6 +352,32 @@ Round RunOnce(const std::string& program, const XServer& x, Session& session,
     return r;
 }
 
+struct Start {
+    double mappedMs = 0, mappedCpuMs = 0, laterCpuMs = 0, peakMiB = 0;
+};
+
+// One start of a program in a folder holding one short text, until 2 s after its window
+// is mapped.
+Start StartOnce(const std::string& program, Session& session, const fs::path& folder) {
+    fs::create_directories(folder);
+    std::ofstream(folder / "short.txt") << "the quick brown fox";
+    Start s;
+    session.WatchMaps(true);
+    const auto exec = Clock::now();
+    const pid_t pid = Spawn({program}, folder, folder / "program.log");
+    const auto mapped = session.WaitForMap(20s);
+    session.WatchMaps(false);
+    if (!mapped) Fail("the window of " + program + " did not appear");
+    s.mappedMs = Ms(mapped->second - exec);
+    s.mappedCpuMs = ProcessCpu(pid).ns / 1e6;
+    std::this_thread::sleep_for(2s);
+    s.laterCpuMs = ProcessCpu(pid).ns / 1e6;
+    s.peakMiB = StatusKb(pid, "VmHWM") / 1024;
+    Stop(pid);
+    fs::remove_all(folder);
+    return s;
+}
+
 void PrintRound(const char* what, int round, const Round& r) {
     std::printf(
         "  round %d %-6s exec->mapped %5.1f ms (CPU %5.1f)  VmHWM %5.1f MiB  wait %6.2f ms/10s (X "
@@ -357,7 +389,67 @@ void PrintRound(const char* what, int round, const Round& r) {
 
 }  // namespace
 
+std::vector<double> Field(const std::vector<Start>& starts, double Start::*field) {
+    std::vector<double> v;
+    for (const Start& s : starts) v.push_back(s.*field);
+    return v;
+}
+
+// The program and the floor started in turn, the order turned each time.
+void CompareStarts(const std::string& program, const std::string& floor, int starts,
+                   Session& session, const fs::path& root) {
+    std::printf(
+        "Start-up beside the floor (a bare Qt window with one Japanese label), %d starts "
+        "each, in turn\n",
+        starts);
+    std::printf("  machine: %s, %ld cores; load average at start: %s\n", CpuModel().c_str(),
+                sysconf(_SC_NPROCESSORS_ONLN), FirstLine("/proc/loadavg").c_str());
+    std::vector<Start> ours, floors;
+    for (int i = 1; i <= starts; ++i) {
+        for (int k = 0; k < 2; ++k) {
+            const bool isFloor = (k == 0) == (i % 2 == 0);
+            const Start s = StartOnce(isFloor ? floor : program, session, root / "start");
+            std::printf(
+                "  start %d %-8s mapped %5.1f ms  CPU %5.1f ms (2 s later %5.1f)  "
+                "VmHWM %5.2f MiB\n",
+                i, isFloor ? "floor" : "Bellmora", s.mappedMs, s.mappedCpuMs, s.laterCpuMs,
+                s.peakMiB);
+            std::fflush(stdout);
+            (isFloor ? floors : ours).push_back(s);
+        }
+    }
+    std::printf("  load average at end: %s\n\nmedians       %10s %10s %10s\n",
+                FirstLine("/proc/loadavg").c_str(), "Bellmora", "floor", "difference");
+    const auto line = [&](const char* what, double Start::*field, const char* unit) {
+        const double a = Median(Field(ours, field)), b = Median(Field(floors, field));
+        std::printf("%-24s %7.2f %-3s %7.2f %-3s %+7.2f %s\n", what, a, unit, b, unit, a - b, unit);
+    };
+    line("exec -> window mapped", &Start::mappedMs, "ms");
+    line("CPU until mapped", &Start::mappedCpuMs, "ms");
+    line("CPU 2 s after mapping", &Start::laterCpuMs, "ms");
+    line("peak memory (VmHWM)", &Start::peakMiB, "MiB");
+}
+
 int main(int argc, char** argv) {
+    if (argc >= 4 && std::string_view(argv[1]) == "--startup") {
+        char folder[] = "/tmp/bellmora-startup-XXXXXX";
+        if (!mkdtemp(folder)) Fail("mkdtemp failed");
+        XServer x;
+        x.Start(folder);
+        setenv("DISPLAY", x.display.c_str(), 1);
+        fs::create_directories(fs::path(folder) / "runtime");
+        fs::permissions(fs::path(folder) / "runtime", fs::perms::owner_all);
+        setenv("XDG_RUNTIME_DIR", (fs::path(folder) / "runtime").c_str(), 1);
+        unsetenv("QT_QPA_PLATFORM");
+        {
+            Session session(x.display);
+            CompareStarts(fs::absolute(argv[2]).string(), fs::absolute(argv[3]).string(),
+                          argc > 4 ? std::max(1, std::atoi(argv[4])) : 6, session, folder);
+        }
+        Stop(x.pid);
+        fs::remove_all(folder);
+        return 0;
+    }
     if (argc < 2) Fail("usage: bellmora_outside_bench PROGRAM [ROUNDS]");
     const std::string program = fs::absolute(argv[1]).string();
     const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;

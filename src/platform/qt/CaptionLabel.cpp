@@ -125,6 +125,8 @@ void CaptionLabel::paintEvent(QPaintEvent* event) {
         painter.fillRect(r.left(), r.top(), 1, r.height(), Qt::black);
         painter.fillRect(r.right(), r.top(), 1, r.height(), Qt::black);
     }
+    // Nothing to draw: the large faces of the empty labels at start are not even loaded.
+    if (caption_.isEmpty()) return;
     painter.setClipRect(area);
     painter.setPen(palette().color(QPalette::WindowText));
     if (centred_) {

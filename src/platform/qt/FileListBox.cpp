@@ -20,9 +20,15 @@ FileListBox::FileListBox(QWidget* parent) : ListBox(parent) {
 
 void FileListBox::fill(const QString& pattern) {
     clear();
-    // Without QDir::CaseSensitive the pattern ignores case; without QDir::Hidden and
-    // QDir::System, dot files and broken links stay out.
-    addItems(QDir::current().entryList({pattern}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    // The pattern is "*" and an ending, which matches in any case, as on Windows. It is
+    // matched here: QDir's name filters would compile a regular expression, and load the
+    // library for it, at every start. Without QDir::Hidden and QDir::System, dot files and
+    // broken links stay out.
+    const QStringView ending = QStringView(pattern).sliced(1);
+    QStringList names = QDir::current().entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    names.removeIf(
+        [&](const QString& name) { return !name.endsWith(ending, Qt::CaseInsensitive); });
+    addItems(names);
     selectionModel()->clear();
 }
 

@@ -27,8 +27,8 @@ class FileListBox final : public ListBox {
 public:
     explicit FileListBox(QWidget* parent = nullptr);
 
-    // Lists the plain, not hidden files whose names match the pattern without regard to
-    // case, sorted by name; nothing is selected afterwards.
+    // Lists the plain, not hidden files whose names match the pattern ("*.txt": "*" and an
+    // ending) without regard to case, sorted by name; nothing is selected afterwards.
     void fill(const QString& pattern);
 
     // The selected name; empty when nothing is selected.

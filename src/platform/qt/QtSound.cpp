@@ -9,6 +9,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #include <QApplication>
@@ -30,6 +31,34 @@ void SilenceAlsa() {
     using SetHandler = int (*)(void (*)(const char*, int, const char*, int, const char*, ...));
     auto set = reinterpret_cast<SetHandler>(dlsym(alsa, "snd_lib_error_set_handler"));
     if (set) set(QuietAlsaErrors);
+}
+
+// libcanberra is opened with the first beep, not linked: linked, it and the libraries it
+// brings (Vorbis, Ogg, tdb, ltdl) were loaded and relocated at every start. It stays
+// loaded once opened.
+struct Canberra {
+    decltype(&ca_context_create) create = nullptr;
+    decltype(&ca_context_change_props) changeProps = nullptr;
+    decltype(&ca_context_play) play = nullptr;
+    decltype(&ca_context_destroy) destroy = nullptr;
+};
+
+template <class Function>
+bool Resolve(void* library, const char* name, Function& function) {
+    function = reinterpret_cast<Function>(dlsym(library, name));
+    return function != nullptr;
+}
+
+std::optional<Canberra> OpenCanberra() {
+    void* library = dlopen("libcanberra.so.0", RTLD_NOW | RTLD_LOCAL);
+    if (!library) return std::nullopt;
+    Canberra ca;
+    if (!Resolve(library, "ca_context_create", ca.create) ||
+        !Resolve(library, "ca_context_change_props", ca.changeProps) ||
+        !Resolve(library, "ca_context_play", ca.play) ||
+        !Resolve(library, "ca_context_destroy", ca.destroy))
+        return std::nullopt;
+    return ca;
 }
 
 void DisplayBell() {
@@ -66,19 +95,20 @@ public:
 private:
     void Run() {
         SilenceAlsa();
+        const std::optional<Canberra> ca = OpenCanberra();
         ca_context* context = nullptr;
-        if (ca_context_create(&context) != CA_SUCCESS)
+        if (!ca || ca->create(&context) != CA_SUCCESS)
             context = nullptr;
         else
-            ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Bellmora", nullptr);
+            ca->changeProps(context, CA_PROP_APPLICATION_NAME, "Bellmora", nullptr);
         while (WaitForRequest()) {
-            if (!context || !Play(context)) {
+            if (!context || !Play(*ca, context)) {
                 failed_ = true;
                 DisplayBell();
             }
             if (failed_) break;
         }
-        if (context) ca_context_destroy(context);
+        if (context) ca->destroy(context);
         DrainAfterFailure();
     }
 
@@ -89,8 +119,8 @@ private:
         return !stopping_;
     }
 
-    static bool Play(ca_context* context) {
-        return ca_context_play(context, 0, CA_PROP_EVENT_ID, "bell", nullptr) == CA_SUCCESS;
+    static bool Play(const Canberra& ca, ca_context* context) {
+        return ca.play(context, 0, CA_PROP_EVENT_ID, "bell", nullptr) == CA_SUCCESS;
     }
 
     // After a failure Beep rings the display's bell itself; only a request made before it

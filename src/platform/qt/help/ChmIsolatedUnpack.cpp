@@ -15,6 +15,8 @@
 #include <charconv>
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
+#include <vector>
 
 extern char** environ;
 
@@ -58,6 +60,9 @@ bool WriteAll(int fd, std::string_view data) {
 }
 
 constexpr std::string_view kUnpackArgument = "--unpack-help";
+// Set in the helper's environment. A program that forgets to serve as the unpacker runs on
+// as itself in the helper; it must not start helpers in turn, each of which would start more.
+constexpr char kInHelper[] = "BELLMORA_IN_HELP_UNPACKER";
 
 template <class Number>
 bool ParseArgument(std::string_view text, Number& value) {
@@ -76,11 +81,16 @@ pid_t SpawnUnpacker(const std::string& path, const ChmLimits& limits, int answer
     std::string objects = std::to_string(limits.maxObjects);
     char* argv[] = {self.data(),       argument.data(), file.data(), objectBytes.data(),
                     totalBytes.data(), objects.data(),  nullptr};
+    std::string mark = std::string(kInHelper) + "=1";
+    std::vector<char*> environment;
+    for (char** variable = environ; *variable; ++variable) environment.push_back(*variable);
+    environment.push_back(mark.data());
+    environment.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     if (posix_spawn_file_actions_init(&actions) != 0) return -1;
     pid_t child = -1;
     if (posix_spawn_file_actions_adddup2(&actions, answerFd, STDOUT_FILENO) != 0 ||
-        posix_spawn(&child, self.c_str(), &actions, nullptr, argv, environ) != 0)
+        posix_spawn(&child, self.c_str(), &actions, nullptr, argv, environment.data()) != 0)
         child = -1;
     posix_spawn_file_actions_destroy(&actions);
     return child;
@@ -155,6 +165,7 @@ std::optional<int> ServeAsChmUnpacker(int argc, char* argv[]) {
 }
 
 std::optional<ChmObjects> UnpackChmIsolated(const std::string& path, const ChmLimits& limits) {
+    if (std::getenv(kInHelper)) return std::nullopt;
     const auto deadline = Clock::now() + std::chrono::milliseconds(limits.deadlineMilliseconds);
     int fds[2];
     if (pipe2(fds, O_CLOEXEC) != 0) return std::nullopt;
