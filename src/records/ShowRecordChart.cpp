@@ -9,7 +9,7 @@
 #include "LoadHistory.h"
 #include "MissFile.h"
 #include "NumberText.h"
-#include "ProgressSeries.h"
+#include "RecordChartSeries.h"
 #include "RecordFile.h"
 #include "RecordReader.h"
 #include "Text.h"
@@ -23,7 +23,7 @@ namespace {
 // so that the means come out as the figures suggest.
 double StatedSpeed(float byou) { return ParseNumber(FormatGeneral(byou)).value_or(byou); }
 
-ChartedHistory HistoryOf(const WindowState& st, Platform& p) {
+ChartedRecords HistoryOf(const WindowState& st, Platform& p) {
     return {st.strMondaiName, p.ui.HistoryCount(), st.lngToMoji, st.dblToJikan};
 }
 
@@ -70,11 +70,12 @@ RecordChartContent BuildRecordChart(const std::u16string& problemName, TextFiles
         content.speed.push_back(StatedSpeed(run.run.byou));
         content.accuracy.push_back(accuracy);
     }
-    ProgressSeries series = BuildProgressSeries(content.speed);
+    RecordChartSeries series = BuildRecordChartSeries(content.speed);
     content.bestSoFar = std::move(series.bestSoFar);
     content.recentMean = std::move(series.recentMean);
     content.recentMeanName = RecentMeanName();
-    content.figures = FormatProgressFigures(content.speed) + FormatAccuracyFigure(content.accuracy);
+    content.figures =
+        FormatRecordChartFigures(content.speed) + FormatAccuracyFigure(content.accuracy);
 
     // The problem's file as the list names it (its extension may be in capitals).
     std::u16string textFile = problemName + u".txt";
@@ -88,8 +89,8 @@ RecordChartContent BuildRecordChart(const std::u16string& problemName, TextFiles
     return content;
 }
 
-void OnRirekiChart(const WindowState& st, Platform& p, RecordChart& chart,
-                   ChartedHistory& charted) {
+void OnRecordChart(const WindowState& st, Platform& p, RecordChart& chart,
+                   ChartedRecords& charted) {
     // Opening a window would take the keys of the run from the input box.
     if (RunInProgress(st) || st.strMondaiFile.empty()) return;
     chart.Show(BuildRecordChart(st.strMondaiName, p.files, p.ui.FileNames()));
@@ -97,9 +98,9 @@ void OnRirekiChart(const WindowState& st, Platform& p, RecordChart& chart,
 }
 
 void FollowRecordChart(const WindowState& st, Platform& p, RecordChart& chart,
-                       ChartedHistory& charted) {
+                       ChartedRecords& charted) {
     if (!chart.IsShown()) return;
-    const ChartedHistory now = HistoryOf(st, p);
+    const ChartedRecords now = HistoryOf(st, p);
     if (now == charted) return;
     chart.Update(BuildRecordChart(st.strMondaiName, p.files, p.ui.FileNames()));
     charted = now;

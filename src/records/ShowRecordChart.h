@@ -14,12 +14,12 @@
 namespace bellmora {
 
 // The history an open chart was built from: it is built again only when this changes.
-struct ChartedHistory {
+struct ChartedRecords {
     std::u16string problem;
     int runs = -1;
     std::int32_t moji = 0;
     double jikan = 0;
-    friend bool operator==(const ChartedHistory&, const ChartedHistory&) = default;
+    friend bool operator==(const ChartedRecords&, const ChartedRecords&) = default;
 };
 
 // The chart of a problem's record file: its runs, their lines and the figures, and the
@@ -33,10 +33,10 @@ std::vector<WeakCharacterRow> WeakCharacterRows(const std::vector<WeakCharacter>
 // Double-click or Enter on the history list, or its menu item: shows the chart of the
 // loaded problem. Refused without a word during a countdown or a run, and before a
 // problem is loaded.
-void OnRirekiChart(const WindowState& st, Platform& p, RecordChart& chart, ChartedHistory& charted);
+void OnRecordChart(const WindowState& st, Platform& p, RecordChart& chart, ChartedRecords& charted);
 
 // Keeps an open chart on the current history: a new run, a Clear, another problem.
 void FollowRecordChart(const WindowState& st, Platform& p, RecordChart& chart,
-                       ChartedHistory& charted);
+                       ChartedRecords& charted);
 
 }  // namespace bellmora

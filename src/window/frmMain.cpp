@@ -20,13 +20,13 @@
 #include "Drill.h"
 #include "FileListBox.h"
 #include "GuideView.h"
-#include "HistoryChartOpener.h"
 #include "InputBox.h"
 #include "LoadHistory.h"
 #include "MissMark.h"
 #include "PhraseReadings.h"
 #include "PracticeRun.h"
 #include "ProblemLoad.h"
+#include "RecordChartOpener.h"
 #include "SpokenText.h"
 #include "StartUp.h"
 #include "WindowCommands.h"
@@ -203,7 +203,7 @@ void frmMain::WireEvents() {
     });
     connect(&tmrStart_, &QTimer::timeout, this, [this] { Dispatch(OnCountdownTick); });
     connect(&timer2_, &QTimer::timeout, this, &frmMain::OnTypingTimer);
-    connect(new HistoryChartOpener(*widgets_.lstRireki), &HistoryChartOpener::requested, this,
+    connect(new RecordChartOpener(*widgets_.lstRireki), &RecordChartOpener::requested, this,
             &frmMain::OpenRecordChart);
     chart_.SetDrillRequest([this](bool allTexts) {
         Dispatch([allTexts](WindowState& st, Platform& p) { OnMakeDrill(st, p, allTexts); });
@@ -224,7 +224,7 @@ void frmMain::Dispatch(Handle&& handle) {
 }
 
 void frmMain::OpenRecordChart() {
-    if (!app_.HasQuit()) OnRirekiChart(state_, platform_, chart_, charted_);
+    if (!app_.HasQuit()) OnRecordChart(state_, platform_, chart_, charted_);
 }
 
 // The tick starts the first step. A step shows its character and waits for the input

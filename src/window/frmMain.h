@@ -73,7 +73,7 @@ private:
     std::unique_ptr<TextFiles> files_;
     QtHelp help_;
     QtRecordChart chart_;
-    ChartedHistory charted_;
+    ChartedRecords charted_;
     QtApplication app_;
     QtReadings readings_;
     Platform platform_;

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "ProgressSeries.h"
+#include "RecordChartSeries.h"
 #include "RecordsFixture.h"
 #include "ShowRecordChart.h"
 
@@ -21,14 +21,14 @@ struct SeriesRow {
     std::vector<double> recentMean;
     std::u16string_view figures;
 };
-class ProgressSeriesRows : public ::testing::TestWithParam<SeriesRow> {};
+class RecordChartSeriesRows : public ::testing::TestWithParam<SeriesRow> {};
 
-TEST_P(ProgressSeriesRows, GiveBestSoFarRecentMeanAndFigures) {
+TEST_P(RecordChartSeriesRows, GiveBestSoFarRecentMeanAndFigures) {
     const SeriesRow& row = GetParam();
-    const ProgressSeries series = BuildProgressSeries(row.speeds);
+    const RecordChartSeries series = BuildRecordChartSeries(row.speeds);
     EXPECT_EQ(series.bestSoFar, row.bestSoFar);
     EXPECT_EQ(series.recentMean, row.recentMean);
-    EXPECT_EQ(FormatProgressFigures(row.speeds), row.figures);
+    EXPECT_EQ(FormatRecordChartFigures(row.speeds), row.figures);
 }
 
 const SeriesRow kSeriesRows[] = {
@@ -61,7 +61,7 @@ const SeriesRow kSeriesRows[] = {
      u"11回　最速 3.000　平均 2.000　直近10回の平均 2.100（タイプ／秒）　最初の10回→直近10回 "
      u"+10.5%"},
 };
-INSTANTIATE_TEST_SUITE_P(Rows, ProgressSeriesRows, ::testing::ValuesIn(kSeriesRows),
+INSTANTIATE_TEST_SUITE_P(Rows, RecordChartSeriesRows, ::testing::ValuesIn(kSeriesRows),
                          RowName<SeriesRow>);
 
 TEST(RecordChartContent, PassesOverADamagedRecordInTheMiddleAsTheHistoryDoes) {

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Bellmora authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ProgressSeries.h"
+#include "RecordChartSeries.h"
 
 #include <algorithm>
 #include <cmath>
@@ -48,8 +48,8 @@ std::u16string ChangeText(std::span<const double> speeds) {
 
 }  // namespace
 
-ProgressSeries BuildProgressSeries(std::span<const double> speeds) {
-    ProgressSeries series;
+RecordChartSeries BuildRecordChartSeries(std::span<const double> speeds) {
+    RecordChartSeries series;
     series.bestSoFar.reserve(speeds.size());
     series.recentMean.reserve(speeds.size());
     double best = 0;
@@ -63,7 +63,7 @@ ProgressSeries BuildProgressSeries(std::span<const double> speeds) {
 
 std::u16string RecentMeanName() { return RunsText(u"直近") + u"の平均"; }
 
-std::u16string FormatProgressFigures(std::span<const double> speeds) {
+std::u16string FormatRecordChartFigures(std::span<const double> speeds) {
     if (speeds.empty()) return {};
     const double best = *std::max_element(speeds.begin(), speeds.end());
     const auto recent = speeds.last(std::min(speeds.size(), kRecentRuns));

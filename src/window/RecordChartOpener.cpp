@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Bellmora authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "HistoryChartOpener.h"
+#include "RecordChartOpener.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -9,17 +9,17 @@
 
 namespace bellmora {
 
-HistoryChartOpener::HistoryChartOpener(QListWidget& lstRireki) : QObject(&lstRireki) {
+RecordChartOpener::RecordChartOpener(QListWidget& lstRireki) : QObject(&lstRireki) {
     // Enter asks even when the list is empty: the chart then says there is nothing yet.
     lstRireki.installEventFilter(this);
-    connect(&lstRireki, &QListWidget::itemDoubleClicked, this, &HistoryChartOpener::requested);
+    connect(&lstRireki, &QListWidget::itemDoubleClicked, this, &RecordChartOpener::requested);
     auto* item = new QAction(QStringLiteral(u"記録グラフ"), &lstRireki);
-    connect(item, &QAction::triggered, this, &HistoryChartOpener::requested);
+    connect(item, &QAction::triggered, this, &RecordChartOpener::requested);
     lstRireki.addAction(item);
     lstRireki.setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
-bool HistoryChartOpener::eventFilter(QObject* watched, QEvent* event) {
+bool RecordChartOpener::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     const bool enter = (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&

@@ -11,10 +11,10 @@ namespace bellmora {
 
 // The ways to ask for the record chart from the history list: a double-click on a line,
 // Enter while the list has the focus, and the list's menu item "記録グラフ".
-class HistoryChartOpener final : public QObject {
+class RecordChartOpener final : public QObject {
     Q_OBJECT
 public:
-    explicit HistoryChartOpener(QListWidget& lstRireki);
+    explicit RecordChartOpener(QListWidget& lstRireki);
 
 signals:
     void requested();
