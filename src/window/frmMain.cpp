@@ -207,6 +207,11 @@ void frmMain::WireEvents() {
             &frmMain::OpenRecordChart);
     chart_.SetDrillRequest([this](bool allTexts) {
         Dispatch([allTexts](WindowState& st, Platform& p) { OnMakeDrill(st, p, allTexts); });
+        // The drill loaded waits with Start focused: the typist goes on in the main window.
+        if (state_.strMondaiFile == kDrillFileName) {
+            raise();
+            activateWindow();
+        }
     });
 }
 
