@@ -42,8 +42,6 @@ std::optional<std::u16string> FromHex(std::u16string_view hex) {
     return text;
 }
 
-bool IsLineEnd(char16_t c) { return c == u'\r' || c == u'\n'; }
-
 // Dropped characters, counted as keystrokes: a CR LF or a surrogate pair is one.
 std::int64_t Keystrokes(std::u16string_view typed) {
     std::int64_t count = 0;
@@ -99,18 +97,7 @@ std::string FormatMissLine(std::u16string_view date, std::int32_t count,
 }
 
 std::vector<StoredMisses> ParseMissLines(std::u16string_view text) {
-    std::vector<StoredMisses> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = start;
-        while (end < text.size() && !IsLineEnd(text[end])) ++end;
-        if (end > start) {
-            if (auto stored = ParseMissLine(text.substr(start, end - start)))
-                lines.push_back(std::move(*stored));
-        }
-        start = end + 1;
-    }
-    return lines;
+    return ParseEachLine(text, ParseMissLine);
 }
 
 std::vector<std::optional<StoredMisses>> MatchMisses(const std::vector<StoredRun>& runs,

@@ -11,8 +11,6 @@ namespace bellmora {
 
 namespace {
 
-bool IsLineEnd(char16_t c) { return c == u'\r' || c == u'\n'; }
-
 std::optional<StoredRun> ParseRecordLine(std::u16string_view line) {
     ItemReader reader(line);
     StoredRun run;
@@ -27,18 +25,7 @@ std::optional<StoredRun> ParseRecordLine(std::u16string_view line) {
 }  // namespace
 
 std::vector<StoredRun> ParseRecords(std::u16string_view text) {
-    std::vector<StoredRun> runs;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = start;
-        while (end < text.size() && !IsLineEnd(text[end])) ++end;
-        if (end > start) {
-            if (std::optional<StoredRun> run = ParseRecordLine(text.substr(start, end - start)))
-                runs.push_back(std::move(*run));
-        }
-        start = end + 1;
-    }
-    return runs;
+    return ParseEachLine(text, ParseRecordLine);
 }
 
 std::vector<StoredRun> ReadRecords(TextFiles& files, const std::u16string& fileName) {

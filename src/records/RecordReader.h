@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "TextFiles.h"
@@ -20,6 +21,22 @@ struct StoredRun {
     float byou = 0;
     float byou2 = 0;
 };
+
+// What parse reads of each line of a text (a CR, an LF or both end one), in order. A line
+// it cannot read (an empty optional) is damaged and passed over, so that the lines
+// appended after it stay readable; blank lines are passed over too.
+template <class Parse>
+auto ParseEachLine(std::u16string_view text, Parse parse) {
+    std::vector<typename std::invoke_result_t<Parse, std::u16string_view>::value_type> read;
+    const auto lineEnd = [](char16_t c) { return c == u'\r' || c == u'\n'; };
+    for (std::size_t start = 0, end = 0; start < text.size(); start = end + 1) {
+        end = start;
+        while (end < text.size() && !lineEnd(text[end])) ++end;
+        if (end == start) continue;
+        if (auto line = parse(text.substr(start, end - start))) read.push_back(std::move(*line));
+    }
+    return read;
+}
 
 // The runs of a record file's text, oldest first. A record is one line of five items; a
 // line that does not hold exactly that is damaged and skipped, so that the runs appended
