@@ -57,7 +57,6 @@ struct WindowState {
 
     // The misses of the timed run in progress (or of the last one), kept beside its record.
     std::vector<Miss> misses;
-    std::int32_t lngMiss = 0;  // dropped characters (keystroke units) of that run
     // The dropped characters shown near the next character since the last hit.
     std::u16string strMissShown;
     // The current text's phrases with their readings, made once when it is loaded, for the

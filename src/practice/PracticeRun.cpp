@@ -36,7 +36,6 @@ void RefuseStart(Platform& p, const std::u16string& text) {
 // Forgets the misses of a run and hides their mark.
 void ResetMisses(WindowState& st, Platform& p) {
     st.misses.clear();
-    st.lngMiss = 0;
     if (st.strMissShown.empty()) return;
     st.strMissShown.clear();
     p.ui.ShowMiss(u"");
@@ -49,7 +48,6 @@ void NoteMiss(WindowState& st, std::u16string_view unit, bool& open) {
         st.misses.push_back({st.strInpKey, {}});
     open = true;
     st.misses.back().typed += unit;
-    if (st.lngMiss < std::numeric_limits<std::int32_t>::max()) ++st.lngMiss;
 }
 
 // The mark follows the latest change: its dropped characters, added to those of the

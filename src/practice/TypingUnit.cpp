@@ -50,6 +50,13 @@ bool TypedUnitMatches(std::u16string_view typed, std::u16string_view unit) {
     return typed == unit || (IsLineEnd(typed) && IsLineEnd(unit)) || SameKey(typed, unit);
 }
 
+std::int64_t KeystrokeCount(std::u16string_view text) {
+    std::int64_t count = 0;
+    for (int at = 1; at <= static_cast<int>(text.size()); ++count)
+        at += static_cast<int>(TypingUnitAt(text, at).size());
+    return count;
+}
+
 std::u16string ShownUnit(std::u16string_view unit) {
     if (IsLineEnd(unit)) return u"↵";
     if (unit == u"\t") return u"⇥";

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,9 @@ std::u16string TypingUnitAt(std::u16string_view text, int pos);
 // that code page 932 and the input methods map differently (～ U+FF5E and 〜 U+301C …)
 // either of the two.
 bool TypedUnitMatches(std::u16string_view typed, std::u16string_view unit);
+
+// How many keystrokes type a text: a CR LF line end or a surrogate pair is one.
+std::int64_t KeystrokeCount(std::u16string_view text);
 
 // A unit as the next character to type shows it: a line end as "↵", a tab as "⇥".
 std::u16string ShownUnit(std::u16string_view unit);

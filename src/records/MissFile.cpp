@@ -3,6 +3,8 @@
 
 #include "MissFile.h"
 
+#include "TypingUnit.h"
+
 #include <cstdint>
 #include <map>
 
@@ -42,19 +44,6 @@ std::optional<std::u16string> FromHex(std::u16string_view hex) {
     return text;
 }
 
-// Dropped characters, counted as keystrokes: a CR LF or a surrogate pair is one.
-std::int64_t Keystrokes(std::u16string_view typed) {
-    std::int64_t count = 0;
-    for (std::size_t i = 0; i < typed.size(); ++i, ++count) {
-        const char16_t c = typed[i];
-        const bool pair = (c == u'\r' && i + 1 < typed.size() && typed[i + 1] == u'\n') ||
-                          (c >= 0xD800 && c < 0xDC00 && i + 1 < typed.size() &&
-                           typed[i + 1] >= 0xDC00 && typed[i + 1] < 0xE000);
-        if (pair) ++i;
-    }
-    return count;
-}
-
 std::optional<StoredMisses> ParseMissLine(std::u16string_view line) {
     ItemReader reader(line);
     StoredMisses stored;
@@ -67,7 +56,7 @@ std::optional<StoredMisses> ParseMissLine(std::u16string_view line) {
         auto e = FromHex(expected);
         auto t = FromHex(typed);
         if (!e || !t) return std::nullopt;
-        dropped += Keystrokes(*t);
+        dropped += KeystrokeCount(*t);
         stored.misses.push_back({std::move(*e), std::move(*t)});
     }
     // A line cut short or edited loses the agreement of its count with its misses.
@@ -80,12 +69,17 @@ std::optional<StoredMisses> ParseMissLine(std::u16string_view line) {
 
 std::u16string MissFileName(const std::u16string& problemName) { return problemName + u".MIS"; }
 
-std::string FormatMissLine(std::u16string_view date, std::int32_t count,
-                           const std::vector<Miss>& misses) {
+std::int64_t MissedKeys(const std::vector<Miss>& misses) {
+    std::int64_t count = 0;
+    for (const Miss& miss : misses) count += KeystrokeCount(miss.typed);
+    return count;
+}
+
+std::string FormatMissLine(std::u16string_view date, const std::vector<Miss>& misses) {
     std::string line = "\"";
     for (char16_t c : date) line.push_back(c < 0x80 ? static_cast<char>(c) : '?');
     line += "\",";
-    for (char16_t c : IntegerText(count)) line.push_back(static_cast<char>(c));
+    for (char16_t c : IntegerText(MissedKeys(misses))) line.push_back(static_cast<char>(c));
     for (const Miss& miss : misses) {
         line += ',';
         AppendHex(line, miss.expected);

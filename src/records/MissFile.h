@@ -25,8 +25,10 @@ std::u16string MissFileName(const std::u16string& problemName);
 // separated by commas and ended by CR LF; the texts are written as their UTF-16 code
 // units in four hexadecimal digits each, so that the file is ASCII throughout and no
 // typed quote, comma or line end can break a line.
-std::string FormatMissLine(std::u16string_view date, std::int32_t count,
-                           const std::vector<Miss>& misses);
+std::string FormatMissLine(std::u16string_view date, const std::vector<Miss>& misses);
+
+// The characters a run dropped, counted as keystrokes.
+std::int64_t MissedKeys(const std::vector<Miss>& misses);
 
 // One line of a miss file as read back.
 struct StoredMisses {

@@ -78,7 +78,7 @@ bool AppendRecord(const WindowState& st, Platform& p, const RunFigures& f) {
 // no line, as there is no run to match it; a miss file that refuses the line costs only
 // the misses of this run, so the user is not stopped for it.
 void AppendMisses(const WindowState& st, Platform& p, const RunFigures& f) {
-    p.files.Append(MissFileName(st.strMondaiName), FormatMissLine(f.date, st.lngMiss, st.misses));
+    p.files.Append(MissFileName(st.strMondaiName), FormatMissLine(f.date, st.misses));
 }
 
 std::int32_t AddSaturated(std::int32_t total, int moji) {

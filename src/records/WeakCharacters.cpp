@@ -13,13 +13,6 @@ namespace bellmora {
 
 namespace {
 
-int Keystrokes(std::u16string_view typed) {
-    int count = 0;
-    for (int at = 1; at <= static_cast<int>(typed.size()); ++count)
-        at += static_cast<int>(TypingUnitAt(typed, at).size());
-    return count;
-}
-
 std::u16string ProblemName(const std::u16string& fileName) {
     return fileName.size() > 4 ? fileName.substr(0, fileName.size() - 4) : std::u16string();
 }
@@ -39,7 +32,7 @@ void TallyMisses(MissTally& tally, std::u16string_view text,
         for (const auto& [unit, count] : inText) tally[unit].expected += count;
         for (const Miss& miss : run.misses->misses) {
             CharacterTally& character = tally[miss.expected];
-            character.missed += Keystrokes(miss.typed);
+            character.missed += static_cast<int>(KeystrokeCount(miss.typed));
             ++character.typed[miss.typed];
         }
     }

@@ -58,7 +58,7 @@ TEST(Drill, IsWrittenFromTheFolderAndLoaded) {
     for (const std::u16string day : {u"15", u"16", u"17"}) {
         const std::u16string date = u"24/01/" + day + u" 10:20:30";
         w.files.files[u"猫.REC"] += u"\"" + date + u"\",20,10,2,0.5\r\n";
-        const std::string misses = FormatMissLine(date, 1, {{u"猫", u"根"}});
+        const std::string misses = FormatMissLine(date, {{u"猫", u"根"}});
         w.files.files[u"猫.MIS"] += std::u16string(misses.begin(), misses.end());
     }
     OnMakeDrill(w.st, w.platform, true);

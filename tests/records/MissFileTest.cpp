@@ -13,9 +13,8 @@ namespace {
 class MissFileTest : public RecordsTest {
 protected:
     // A run of the 120-character text at the clock's date, with these misses.
-    void Run(std::vector<Miss> misses, std::int32_t count) {
+    void Run(std::vector<Miss> misses) {
         w.st.misses = std::move(misses);
-        w.st.lngMiss = count;
         w.st.sngStart = 36000.0f;
         w.st.sngEnd = 36060.0f;
         RecordRun(w.st, w.platform);
@@ -27,7 +26,7 @@ protected:
 // their runs across a damaged line, and go with the history when it is cleared.
 TEST_F(MissFileTest, KeepsEachRunsMissesBesideItsRecordUntilCleared) {
     w.files.files[u"abc.REC"] = u"\"24/01/14 09:00:00\",120,50,2.4,0.417\r\n";  // from before
-    Run({{u"一", u"位置、"}, {u"\"", u","}}, 4);
+    Run({{u"一", u"位置、"}, {u"\"", u","}});
     EXPECT_EQ(RecordFile(),
               u"\"24/01/14 09:00:00\",120,50,2.4,0.417\r\n"
               u"\"24/01/15 10:20:30\",120,60,2,0.5\r\n");
@@ -36,7 +35,7 @@ TEST_F(MissFileTest, KeepsEachRunsMissesBesideItsRecordUntilCleared) {
 
     MissFile() += u"\"24/01/15 10:21:00\",2,\"4E0\",\"0041\"\r\n";  // damaged
     w.clock.now.second = 45;
-    Run({}, 0);
+    Run({});
     const std::vector<RunWithMisses> runs = ReadRunsWithMisses(w.files, u"abc");
     ASSERT_EQ(runs.size(), 3u);
     EXPECT_FALSE(runs[0].misses);
@@ -49,7 +48,7 @@ TEST_F(MissFileTest, KeepsEachRunsMissesBesideItsRecordUntilCleared) {
     w.files.files.erase(u"abc.MIS");
     EXPECT_FALSE(ReadRunsWithMisses(w.files, u"abc")[1].misses);  // no file: none known
 
-    Run({{u"a", u"b"}}, 1);
+    Run({{u"a", u"b"}});
     LoadHistory(w.st, w.platform);
     OnClearClick(w.st, w.platform);
     EXPECT_EQ(RecordFile(), u"");
@@ -59,7 +58,7 @@ TEST_F(MissFileTest, KeepsEachRunsMissesBesideItsRecordUntilCleared) {
 // A refused miss file costs that run's misses only: its record is whole and nothing is said.
 TEST_F(MissFileTest, RefusedMissFileLeavesTheRecordWhole) {
     w.files.unwritable.insert(u"abc.MIS");
-    Run({{u"a", u"b"}}, 1);
+    Run({{u"a", u"b"}});
     EXPECT_EQ(RecordFile(), u"\"24/01/15 10:20:30\",120,60,2,0.5\r\n");
     EXPECT_TRUE(w.dialogs.shown.empty());
 }

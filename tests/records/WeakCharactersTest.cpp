@@ -11,8 +11,8 @@
 namespace bellmora::test {
 namespace {
 
-std::u16string MissLine(std::u16string_view date, std::int32_t count, std::vector<Miss> misses) {
-    const std::string line = FormatMissLine(date, count, misses);
+std::u16string MissLine(std::u16string_view date, std::vector<Miss> misses) {
+    const std::string line = FormatMissLine(date, misses);
     return std::u16string(line.begin(), line.end());
 }
 
@@ -26,13 +26,13 @@ TEST(RecordChartContent, ShowsMissesAccuracyAndTheWeakestCharacters) {
         u"\"24/01/15 10:20:30\",16,10,1.6,0.625\r\n"
         u"\"24/01/16 10:20:30\",16,10,1.6,0.625\r\n";
     files.files[u"abc.MIS"] =
-        MissLine(u"24/01/15 10:20:30", 4,
+        MissLine(u"24/01/15 10:20:30",
                  {{u"あ", u"ア"}, {u"い", u"x"}, {u"ゑ", u"え"}, {u"あ", u"ア"}}) +
-        MissLine(u"24/01/16 10:20:30", 2, {{u"あ", u"亜"}, {u"う", u"\n"}});
+        MissLine(u"24/01/16 10:20:30", {{u"あ", u"亜"}, {u"う", u"\n"}});
     files.files[u"xyz.txt"] = u"いいいいいいいいいい";
     files.files[u"xyz.REC"] = u"\"24/01/17 08:00:00\",10,10,1,1\r\n";
     files.files[u"xyz.MIS"] =
-        MissLine(u"24/01/17 08:00:00", 5, {{u"い", u"イ"}, {u"い", u"イ"}, {u"い", u"イイイ"}});
+        MissLine(u"24/01/17 08:00:00", {{u"い", u"イ"}, {u"い", u"イ"}, {u"い", u"イイイ"}});
 
     const RecordChartContent content =
         BuildRecordChart(u"abc", files, {u"abc.txt", u"xyz.txt", u"読んでね.txt"});
