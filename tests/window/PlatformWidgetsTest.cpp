@@ -237,6 +237,10 @@ TEST_F(PlatformWidgets, SpeechShowsEveryAnnouncementPastItsEightNotices) {
     ASSERT_NE(bridge, nullptr);
     bridge->setActive(true);  // as when a screen reader listens
     const auto saved = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        if (event->type() == QAccessible::Announcement)
+            shown << static_cast<QAccessibleAnnouncementEvent*>(event)->message();
+#endif
         QAccessibleInterface* shownOne = QAccessible::queryAccessibleInterface(event->object());
         if (event->type() == QAccessible::ObjectShow && shownOne &&
             shownOne->role() == QAccessible::Notification)  // not the status bar they sit in
