@@ -10,6 +10,7 @@
 #include <QListWidget>
 
 #include "CaptionLabel.h"
+#include "DesignFont.h"
 #include "FileListBox.h"
 #include "FrameBox.h"
 #include "InputBox.h"
@@ -29,8 +30,7 @@ QColor ToQt(Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
 
 void ApplyFont(QWidget& widget, const FontDesign& design) {
     if (design.face.empty()) return;  // keeps the window's default font
-    QFont font(ToQt(design.face));
-    font.setPointSizeF(design.points);
+    QFont font = DesignFont(design.face, design.points);
     font.setBold(design.bold);
     font.setItalic(design.italic);
     widget.setFont(font);

@@ -118,7 +118,7 @@ constexpr ControlDesign Frame(std::string_view name, std::string_view container,
 
 const std::array<ControlDesign, 37> kControls{
     // The window: banner and separator behind everything, then the frames and buttons.
-    Row(K::Image, "Image1", kWindowItself, {225, 150, 5220, 1050}).Picture(":/pictures/banner.svg"),
+    Row(K::Image, "Image1", kWindowItself, {225, 150, 5220, 1050}).Picture("banner"),
     Row(K::Line, "Line1(0)", kWindowItself, {100, 1275, 9200, 15}).Fore(kBlack),
     Row(K::Line, "Line1(1)", kWindowItself, {100, 1290, 9200, 15}).Fore(kWhite),
     Row(K::Frame, "Frame1", kWindowItself, {135, 1395, 9165, 2670}).Border().Tab(4),
@@ -128,17 +128,15 @@ const std::array<ControlDesign, 37> kControls{
           u"\u3000問題数\u3000\u3000時間\u3000\u3000秒当タイプ数\u3000キー当秒数\u3000",
           9),
     Frame("Frame4", kWindowItself, {1755, 1575, 3660, 1680}, u"残り文字数", 28),
-    PictureButton("cmdStart", 6000, u"スタート", ":/pictures/start.svg", u"タイプを開始します", 0),
-    PictureButton("cmdClear", 6825, u"クリア", ":/pictures/clear.svg", u"履歴データをクリアします",
-                  1),
-    PictureButton("cmdHelp", 7650, u"ヘルプ", ":/pictures/help.svg", u"ヘルプファイルを開きます",
-                  2),
-    PictureButton("cmdEnd", 8475, u"終了", ":/pictures/end.svg", u"プログラムを終了します", 3),
+    PictureButton("cmdStart", 6000, u"スタート", "start", u"タイプを開始します", 0),
+    PictureButton("cmdClear", 6825, u"クリア", "clear", u"履歴データをクリアします", 1),
+    PictureButton("cmdHelp", 7650, u"ヘルプ", "help", u"ヘルプファイルを開きます", 2),
+    PictureButton("cmdEnd", 8475, u"終了", "end", u"プログラムを終了します", 3),
 
     // Practice panel: the green light lies in front of the other two.
-    TrafficLight("imgStart(1)", ":/pictures/light-red.svg"),
-    TrafficLight("imgStart(2)", ":/pictures/light-yellow.svg"),
-    TrafficLight("imgStart(3)", ":/pictures/light-green.svg"),
+    TrafficLight("imgStart(1)", "light-red"),
+    TrafficLight("imgStart(2)", "light-yellow"),
+    TrafficLight("imgStart(3)", "light-green"),
     Row(K::Label, "lblInpkey", "Frame1", {150, 765, 1365, 1740})
         .Font({kTimesFace, 72, true})
         .Fore(kTeal)
@@ -188,7 +186,7 @@ const std::array<ControlDesign, 37> kControls{
         .Tab(10),
 };
 
-constexpr WindowDesign kWindow{u"Bellmora", 9465, 6780, ":/pictures/icon.svg"};
+constexpr WindowDesign kWindow{u"Bellmora", 9465, 6780, "icon"};
 
 int RoundTwips(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
 

@@ -56,7 +56,7 @@ struct ControlDesign {
     bool border = false;  // labels: a one-pixel line; frames: the frame's own outline
     TextAlign align = TextAlign::Left;
     std::u16string_view toolTip;
-    std::string_view picture;  // resource path
+    std::string_view picture;  // the name of one of the window's pictures
     int tabIndex = -1;
 };
 

@@ -14,15 +14,11 @@ namespace bellmora {
 // text cursor that does not blink, and what assistive technology reads of its labels.
 void PrepareApplication(QApplication& app);
 
-// A window icon drawn once from a picture of the window's, at the sizes the window
-// manager is given. The picture as an icon would be read and drawn anew at each size,
-// every time the window hands its icon on.
-QIcon PictureIcon(const QString& picture);
+// The window icon at the sizes the window manager is given, read once. An icon read from
+// a file would be read anew at each size, every time the window hands its icon on.
+QIcon WindowIcon();
 
 // A picture of the window's as a button's icon, drawn at the size and scale it is shown at.
 QIcon ButtonIcon(const QString& picture);
-
-// The pictures of the window, once per process.
-void LoadPictures();
 
 }  // namespace bellmora

@@ -90,7 +90,6 @@ protected:
 };
 
 QtControlSet CreateControls(QWidget& window, QTimer& tmrStart) {
-    LoadPictures();
     const ControlMap c = BuildControls(window, MainWindowControls());
     QtControlSet set;
     const std::pair<Label, std::string_view> labels[] = {

@@ -20,6 +20,8 @@
 #include <QTest>
 
 #include "CaptionLabel.h"
+#include "DesignFont.h"
+#include "FontNames.h"
 #include "GuiTest.h"
 #include "InputBox.h"
 #include "PictureButton.h"
@@ -31,6 +33,23 @@ namespace bellmora::test {
 namespace {
 
 using PlatformWidgets = GuiTest;
+
+// A face of the design not installed here is named by its stand-in, which Qt finds at
+// once, rather than by a name Qt must search every font for.
+TEST_F(PlatformWidgets, DesignFontNamesTheFaceThatStandsInForAMissingOne) {
+    const struct {
+        std::u16string_view face;
+        const char* installed;
+    } rows[] = {{kPGothicFace, "IPAPGothic"},
+                {kGothicFace, "IPAGothic"},
+                {kTimesFace, "Liberation Serif"},
+                {u"DejaVu Sans", "DejaVu Sans"}};
+    for (const auto& row : rows) {
+        const QFont font = DesignFont(row.face, 9);
+        EXPECT_EQ(font.families(), QStringList(QLatin1String(row.installed)));
+        EXPECT_EQ(font.pointSizeF(), 9);
+    }
+}
 
 TEST_F(PlatformWidgets, CaptionLabelShowsOnlyWhatFitsItsWidth) {
     CaptionLabel label;

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include <QBackingStore>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QListWidget>
@@ -18,6 +19,7 @@
 
 #include "CaptionLabel.h"
 #include "GuiTest.h"
+#include "Pictures.h"
 
 namespace bellmora::test {
 namespace {
@@ -144,6 +146,26 @@ TEST_F(Scale, CaptionsFitBordersAreWholeAndTheLargeFiguresStayCentred) {
         QWidget* label = Control(name);
         EXPECT_NEAR(InkCentre(*label), label->width() / 2.0, label->width() * 0.04) << name;
     }
+}
+
+// The pictures come from their drawings for this scale, and the first paint opens no
+// image-format plugin and not Qt's SVG module: that cost each start time and memory.
+TEST_F(Scale, PicturesAreReadWithoutImagePlugins) {
+    const double scale = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble();
+    frmMain& w = OpenWindow();
+    w.grab();
+    const QImage banner = Picture(QStringLiteral("banner"), scale);
+    EXPECT_EQ(banner.size(), QSize(int(std::ceil(348 * scale)), int(std::ceil(70 * scale))));
+    EXPECT_DOUBLE_EQ(banner.devicePixelRatio(), scale);
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+    const QByteArray mapped = maps.readAll();
+    EXPECT_FALSE(mapped.contains("/imageformats/"));
+    EXPECT_FALSE(mapped.contains("libQt6Svg"));
+    // A scale drawn for no screen is drawn from the SVG, whole.
+    const QImage odd = Picture(QStringLiteral("start"), 1.1);
+    EXPECT_EQ(odd.size(), QSize(36, 36));
+    EXPECT_GT(qAlpha(odd.pixel(18, 18)), 0);
 }
 
 }  // namespace

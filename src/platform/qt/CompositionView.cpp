@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "DesignFont.h"
 #include "FontNames.h"
 
 namespace bellmora {
@@ -19,9 +20,7 @@ constexpr int kPadding = 6;  // pixels between the frame and the text
 CompositionView::CompositionView(QWidget* parent, QPoint anchor) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
-    QFont font(QStringView(kPGothicFace).toString());
-    font.setPointSizeF(20);
-    setFont(font);
+    setFont(DesignFont(kPGothicFace, 20));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Qt::white);
     colours.setColor(QPalette::WindowText, Qt::black);

@@ -9,6 +9,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "DesignFont.h"
+#include "FontNames.h"
+
 namespace bellmora {
 
 namespace {
@@ -42,13 +45,10 @@ GuideView::GuideView(QWidget* parent, QPoint bottomLeft)
     : QWidget(parent), bottomLeft_(bottomLeft) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
-    readingFont_ = QFont(QStringLiteral(u"ＭＳ Ｐゴシック"));
-    readingFont_.setPointSizeF(12);
+    readingFont_ = DesignFont(kPGothicFace, 12);
     readingFont_.setBold(true);
-    keysFont_ = QFont(QStringLiteral(u"ＭＳ ゴシック"));
-    keysFont_.setPointSizeF(10.5);
-    noteFont_ = QFont(QStringLiteral(u"ＭＳ Ｐゴシック"));
-    noteFont_.setPointSizeF(9);
+    keysFont_ = DesignFont(kGothicFace, 10.5);
+    noteFont_ = DesignFont(kPGothicFace, 9);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, QColor(255, 255, 240));
     setPalette(colours);

@@ -5,14 +5,15 @@
 
 #include <QAccessible>
 
+#include "DesignFont.h"
+#include "FontNames.h"
+
 namespace bellmora {
 
 MissMark::MissMark(QWidget* parent, QPoint anchor) : QLabel(parent) {
     setObjectName(QStringLiteral("lblMiss"));
     setTextFormat(Qt::RichText);
-    QFont face(QStringLiteral(u"ＭＳ Ｐゴシック"));
-    face.setPointSizeF(15.75);
-    setFont(face);
+    setFont(DesignFont(kPGothicFace, 15.75));
     setContentsMargins(4, 0, 4, 0);
     setStyleSheet(
         QStringLiteral("QLabel#lblMiss { background: #fff2f2; border: 1px solid #c08080; }"));

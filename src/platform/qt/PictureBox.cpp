@@ -5,17 +5,19 @@
 
 #include <QPainter>
 
+#include "Pictures.h"
+
 namespace bellmora {
 
-PictureBox::PictureBox(const QString& picture, QWidget* parent)
-    : QWidget(parent), renderer_(picture) {
+PictureBox::PictureBox(QString picture, QWidget* parent)
+    : QWidget(parent), picture_(std::move(picture)) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    const QSize size = renderer_.defaultSize().isEmpty() ? this->size() : renderer_.defaultSize();
-    renderer_.render(&painter, QRectF(QPointF(0, 0), size));
+    const qreal scale = devicePixelRatioF();
+    if (drawn_.isNull() || drawn_.devicePixelRatio() != scale) drawn_ = Picture(picture_, scale);
+    QPainter(this).drawImage(QPointF(0, 0), drawn_);
 }
 
 }  // namespace bellmora

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include <QSvgRenderer>
+#include <QImage>
 #include <QWidget>
 
 namespace bellmora {
@@ -13,13 +13,15 @@ namespace bellmora {
 class PictureBox final : public QWidget {
     Q_OBJECT
 public:
-    explicit PictureBox(const QString& picture, QWidget* parent = nullptr);
+    // `picture` names one of the window's pictures.
+    explicit PictureBox(QString picture, QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QSvgRenderer renderer_;
+    QString picture_;
+    QImage drawn_;  // for the screen's scale last painted on
 };
 
 }  // namespace bellmora
