@@ -44,8 +44,8 @@ void SubstituteDesignFaces() {
 }
 
 QFont DesignFont(std::u16string_view face, qreal points) {
-    static std::array<QString, kStandIns.size()>
-        here;  // once a face: each search walks the database
+    // Found once a face: each search walks the font database.
+    static std::array<QString, kStandIns.size()> here;
     QString family = ToQt(face);
     for (std::size_t i = 0; i < kStandIns.size(); ++i) {
         if (kStandIns[i].face != face) continue;

@@ -16,15 +16,13 @@ QString Drawing(const QString& name, int percent) {
     return QStringLiteral(":/pictures/%1/%2.png").arg(percent).arg(name);
 }
 
-// Read as PNG without guessing the format: a guess opens every image-format plugin to
-// ask it.
+}  // namespace
+
 QImage ReadPng(const QString& path) {
     QImageReader reader(path, "png");
     reader.setAutoDetectImageFormat(false);
     return reader.read();
 }
-
-}  // namespace
 
 QSize PictureSize(const QString& name) {
     QImageReader reader(Drawing(name, 100), "png");

@@ -22,6 +22,10 @@ QSize PictureSize(const QString& name);
 // The picture for a screen of this scale, its pixel ratio set to it.
 QImage Picture(const QString& name, qreal scale);
 
+// A PNG read without guessing its format: a guess opens every image-format plugin to ask
+// it, and Qt's SVG module with one of them.
+QImage ReadPng(const QString& path);
+
 // The window icon, drawn square at 16, 32, 64 and 128 pixels.
 QImage WindowIconDrawing(int side);
 
